@@ -1,0 +1,15 @@
+#include "app/MainForm.h"
+
+MainForm::MainForm(QWidget *parent)
+    : FormWindow(parent)
+    , controls_(this)
+    , quiz_(controls_)
+{
+    controls_.Option1.onClick([this](qint16 index) { quiz_.Option1_Click(index); });
+    controls_.List1.onClick([this](qint16 index) { quiz_.List1_Click(index); });
+    controls_.Command1.onClick([this](qint16 index) { quiz_.Command1_Click(index); });
+
+    quiz_.Form_Load();
+    // First in the tab order: the task is what the learner meets first.
+    controls_.Text1(0).widget()->setFocus();
+}

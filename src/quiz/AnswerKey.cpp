@@ -1,0 +1,15 @@
+#include "quiz/AnswerKey.h"
+
+#include <algorithm>
+
+namespace quiz {
+
+bool isMatch(qint16 selectedCountry, qint16 selectedParliament)
+{
+    return std::any_of(AnswerKey.begin(), AnswerKey.end(), [&](const AnswerRule &rule) {
+        return rule.countryIndex == selectedCountry
+            && rule.parliamentPosition == selectedParliament;
+    });
+}
+
+} // namespace quiz

@@ -1,0 +1,32 @@
+#include "quiz/AnswerKey.h"
+#include "quiz/Quiz.h"
+#include "ui/BuiltInTexts.h"
+
+namespace quiz {
+
+using namespace ui::texts;
+
+void Quiz::compareAction()
+{
+    if (List1(0).ListIndex() == -1)
+        return;
+
+    selectedParliament = List1(0).ListIndex();
+    const bool matchFound = isMatch(selectedCountry, selectedParliament);
+
+    // The parliament's name is logged before its entry is blanked.
+    Text1(0).setText(Text1(0).Text() + Option1(selectedCountry).Caption() + logCountrySeparator
+                     + List1(0).List(selectedParliament));
+    List1(0).setList(selectedParliament, usedEntry);
+
+    // Exactly one verdict shows; the log's verdict word is read from it.
+    const qint16 verdictLabel = matchFound ? 3 : 4;
+    Label1(3).setVisible(matchFound);
+    Label1(4).setVisible(!matchFound);
+    Text1(0).setText(Text1(0).Text() + logVerdictSeparator + Label1(verdictLabel).Caption()
+                     + lineEnd);
+
+    Option1(selectedCountry).setEnabled(false);
+}
+
+} // namespace quiz

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/FormControls.h"
+
+namespace quiz {
+
+// The quiz's state and its event handlers. Speaks to the form only
+// through its controls' operations, addressed by array and index.
+class Quiz
+{
+public:
+    explicit Quiz(ui::FormControls &form);
+
+    void Form_Load();
+    void Option1_Click(qint16 index);
+    void List1_Click(qint16 index);
+    void Command1_Click(qint16 index);
+
+    // Until a country is clicked, 0 stands for the first button.
+    qint16 selectedCountry = 0;
+    qint16 selectedParliament = 0;
+
+private:
+    void compareAction();
+    void clearAction(qint16 masterLast);
+    void showBothVerdicts();
+
+    ui::ControlArray<ui::TextBox> &Text1;
+    ui::ControlArray<ui::Label> &Label1;
+    ui::ControlArray<ui::OptionButton> &Option1;
+    ui::ControlArray<ui::ListBox> &List1;
+};
+
+} // namespace quiz

@@ -1,0 +1,25 @@
+#include "quiz/Quiz.h"
+
+namespace quiz {
+
+void Quiz::Option1_Click(qint16 index)
+{
+    selectedCountry = index;
+    showBothVerdicts();
+}
+
+void Quiz::List1_Click(qint16 /*index*/)
+{
+    // Only List1(0) is ever shown, so it is the one that was clicked.
+    selectedParliament = List1(0).ListIndex();
+    showBothVerdicts();
+}
+
+// Both verdicts side by side is the neutral display of a fresh choice.
+void Quiz::showBothVerdicts()
+{
+    Label1(3).setVisible(true);
+    Label1(4).setVisible(true);
+}
+
+} // namespace quiz

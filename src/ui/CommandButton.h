@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace ui {
+
+// A push button drawn flat in its background colour.
+class CommandButton : public Control
+{
+public:
+    explicit CommandButton(QWidget *parent);
+
+    QString Caption() const;
+    void setCaption(const QString &caption);
+
+    QColor BackColor() const override;
+    void setBackColor(const QColor &color) override;
+
+    void onClick(std::function<void()> notify);
+
+private:
+    QColor backColor_;
+};
+
+} // namespace ui

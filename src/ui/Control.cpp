@@ -1,0 +1,56 @@
+#include "ui/Control.h"
+
+#include <QWidget>
+
+namespace ui {
+
+Control::Control(QWidget *widget)
+    : widget_(widget)
+{ }
+
+QWidget *Control::widget() const
+{
+    return static_cast<QWidget *>(widget_.data());
+}
+
+Control::~Control()
+{
+    // Deleting the widget here, not with its parent, ends its signal
+    // connections before the handlers they reach are gone.
+    delete widget_.data();
+}
+
+bool Control::Visible() const
+{
+    return !widget()->isHidden();
+}
+
+void Control::setVisible(bool visible)
+{
+    widget()->setVisible(visible);
+}
+
+bool Control::Enabled() const
+{
+    return widget()->isEnabled();
+}
+
+void Control::setEnabled(bool enabled)
+{
+    widget()->setEnabled(enabled);
+}
+
+QColor Control::BackColor() const
+{
+    return widget()->palette().color(widget()->backgroundRole());
+}
+
+void Control::setBackColor(const QColor &color)
+{
+    QPalette palette = widget()->palette();
+    palette.setColor(widget()->backgroundRole(), color);
+    widget()->setPalette(palette);
+    widget()->setAutoFillBackground(true);
+}
+
+} // namespace ui

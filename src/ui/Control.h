@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace ui {
+
+// What every control offers the quiz: visibility, enabled state and
+// background colour. Owns its widget; the widget's parent lays it out.
+class Control
+{
+public:
+    virtual ~Control();
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    QWidget *widget() const;
+
+    // The control's own flag, true even before its window is first shown.
+    bool Visible() const;
+    void setVisible(bool visible);
+
+    bool Enabled() const;
+    virtual void setEnabled(bool enabled);
+
+    virtual QColor BackColor() const;
+    virtual void setBackColor(const QColor &color);
+
+protected:
+    explicit Control(QWidget *widget);
+
+private:
+    // Guarded: the form may have deleted the widget before this control.
+    QPointer<QObject> widget_;
+};
+
+} // namespace ui

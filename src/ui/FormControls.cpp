@@ -1,0 +1,83 @@
+#include "ui/FormControls.h"
+
+#include "ui/BuiltInTexts.h"
+#include "ui/ControlTable.h"
+#include "ui/Twips.h"
+
+#include <QButtonGroup>
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+using TabStop = std::pair<int, QWidget *>;
+
+void place(Control &control, const Placement &placement, std::vector<TabStop> &tabStops)
+{
+    control.widget()->setGeometry(
+        rectFromTwips(placement.left, placement.top, placement.width, placement.height));
+    if (placement.backColor)
+        control.setBackColor(QColor(*placement.backColor));
+    control.setVisible(placement.visibleAtStart);
+    tabStops.emplace_back(placement.tabIndex, control.widget());
+}
+
+void orderTabStops(std::vector<TabStop> tabStops)
+{
+    std::sort(tabStops.begin(), tabStops.end());
+    for (std::size_t i = 1; i < tabStops.size(); ++i)
+        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+}
+
+} // namespace
+
+FormControls::FormControls(QWidget *form)
+    : countryGroup(new QButtonGroup(form))
+{
+    std::vector<TabStop> tabStops;
+
+    for (qint16 i = 0; i < qint16(text1Placements.size()); ++i)
+        place(Text1.load(form), text1Placements[i], tabStops);
+    Text1(0).setText(texts::instructions);
+    Text1(0).widget()->setAccessibleName(texts::logBoxName);
+    Text1(1).setText(texts::quotation);
+
+    for (qint16 i = 0; i < qint16(label1Placements.size()); ++i) {
+        Label &label = Label1.load(form);
+        label.setCaption(texts::label1Captions[i]);
+        place(label, label1Placements[i], tabStops);
+    }
+
+    for (qint16 i = 0; i < countryCount; ++i) {
+        OptionButton &country = Option1.load(form, countryGroup);
+        country.setCaption(texts::countries[i]);
+        place(country, option1Placement(i), tabStops);
+    }
+    // The buttons overlap by a few pixels; keeping each above the next one
+    // leaves every caption's descenders uncovered.
+    for (qint16 i = countryCount - 1; i >= 0; --i)
+        Option1(i).widget()->raise();
+
+    for (qint16 i = 0; i < qint16(list1Placements.size()); ++i) {
+        ListBox &list = List1.load(form, ListBox::Order::Sorted);
+        for (const QString &parliament : texts::parliaments)
+            list.AddItem(parliament);
+        place(list, list1Placements[i], tabStops);
+    }
+    List1(0).widget()->setAccessibleName(texts::parliamentListName);
+
+    for (qint16 i = 0; i < qint16(command1Placements.size()); ++i) {
+        CommandButton &button = Command1.load(form);
+        button.setCaption(texts::command1Captions[i]);
+        place(button, command1Placements[i], tabStops);
+    }
+
+    orderTabStops(std::move(tabStops));
+}
+
+} // namespace ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace ui {
+
+// A list box addressed by position. A sorted one places each AddItem
+// entry in order, but an entry whose text changes later keeps its place.
+class ListBox : public Control
+{
+public:
+    enum class Order { Unsorted, Sorted };
+
+    ListBox(QWidget *parent, Order order);
+
+    qint16 ListCount() const;
+
+    // The selected position, -1 when nothing is selected.
+    qint16 ListIndex() const;
+    void setListIndex(qint16 position);
+
+    QString List(qint16 position) const;
+    void setList(qint16 position, const QString &text);
+
+    void AddItem(const QString &text);
+    void Clear();
+
+    // Raised whenever the selection changes, by the user or by setListIndex.
+    void onClick(std::function<void()> notify);
+
+private:
+    Order order_;
+};
+
+} // namespace ui

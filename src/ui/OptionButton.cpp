@@ -1,0 +1,73 @@
+#include "ui/OptionButton.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace ui {
+
+OptionButton::OptionButton(QWidget *parent, QButtonGroup *group)
+    : Control(new QRadioButton(parent))
+    , group_(group)
+{
+    group_->addButton(static_cast<QRadioButton *>(widget()));
+}
+
+QString OptionButton::Caption() const
+{
+    return static_cast<QRadioButton *>(widget())->text();
+}
+
+void OptionButton::setCaption(const QString &caption)
+{
+    static_cast<QRadioButton *>(widget())->setText(caption);
+}
+
+bool OptionButton::Value() const
+{
+    return static_cast<QRadioButton *>(widget())->isChecked();
+}
+
+void OptionButton::setEnabled(bool enabled)
+{
+    Control::setEnabled(enabled);
+    keepGroupReachableByTab(group_);
+}
+
+void OptionButton::onClick(std::function<void()> notify)
+{
+    auto *button = static_cast<QRadioButton *>(widget());
+    QObject::connect(button, &QRadioButton::toggled, button,
+                     [notify = std::move(notify)](bool checked) {
+                         if (checked)
+                             notify();
+                     });
+}
+
+void keepGroupReachableByTab(QButtonGroup *group)
+{
+    const QList<QAbstractButton *> buttons = group->buttons();
+    const auto isEnabledTabStop = [](const QAbstractButton *button) {
+        return button->isEnabled() && (button->focusPolicy() & Qt::TabFocus);
+    };
+    if (std::any_of(buttons.begin(), buttons.end(), isEnabledTabStop))
+        return;
+
+    // The checked button is where a keyboard user expects to land.
+    QAbstractButton *tabStop = group->checkedButton();
+    if (!tabStop || !tabStop->isEnabled()) {
+        const auto firstEnabled = std::find_if(buttons.begin(), buttons.end(),
+                                               [](auto *button) { return button->isEnabled(); });
+        if (firstEnabled == buttons.end())
+            return; // nothing left to answer
+        tabStop = *firstEnabled;
+    }
+    for (QAbstractButton *button : buttons) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == tabStop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,87 @@
+#include "ui/TextBox.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace ui {
+
+namespace {
+
+QPlainTextEdit *textEdit(QWidget *widget)
+{
+    return static_cast<QPlainTextEdit *>(widget);
+}
+
+// The widget keeps one paragraph break where the text has CR LF, CR or LF.
+QString forDisplay(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+TextBox::TextBox(QWidget *parent)
+    : Control(new QPlainTextEdit(parent))
+{
+    QPlainTextEdit *edit = textEdit(widget());
+    edit->setReadOnly(true);
+    // Read-only, yet a keyboard user can still move through it line by line.
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setTabChangesFocus(true);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->document()->setUndoRedoEnabled(false);
+}
+
+TextValue TextBox::Text() const
+{
+    return TextValue(this, revision_, text_);
+}
+
+void TextBox::setText(TextValue text)
+{
+    if (text.box_ == this && text.revision_ == revision_ && !text_.isEmpty()) {
+        text.read_.clear();
+        append(text.more_);
+    } else {
+        setText(text.toString());
+    }
+}
+
+void TextBox::setText(const QString &text)
+{
+    // Filling an empty box is no extension: its reader starts at the top.
+    if (!text_.isEmpty() && text.startsWith(text_))
+        append(text.sliced(text_.size()));
+    else
+        replaceAll(text);
+}
+
+void TextBox::replaceAll(const QString &text)
+{
+    text_ = text;
+    ++revision_;
+    textEdit(widget())->setPlainText(forDisplay(text_));
+}
+
+void TextBox::append(const QString &more)
+{
+    if (more.isEmpty())
+        return;
+    // A CR already shown as a break may be completed by this LF.
+    const bool completesLineEnd = text_.endsWith(u'\r') && more.startsWith(u'\n');
+    text_ += more;
+    ++revision_;
+
+    QPlainTextEdit *edit = textEdit(widget());
+    QTextCursor end(edit->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(forDisplay(completesLineEnd ? more.sliced(1) : more));
+    // Whoever extends the text wants to see what was added.
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+}
+
+} // namespace ui

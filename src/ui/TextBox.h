@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace ui {
+
+class TextBox;
+
+// A text box's content as Text() read it. "That content followed by more"
+// remembers where it came from, so writing it back to the same, unchanged
+// box appends only the addition instead of replacing a long log whole.
+class TextValue
+{
+public:
+    QString toString() const { return more_.isEmpty() ? read_ : read_ + more_; }
+
+    friend TextValue operator+(TextValue value, QStringView more)
+    {
+        value.more_.append(more);
+        return value;
+    }
+
+private:
+    friend class TextBox;
+    TextValue(const TextBox *box, quint64 revision, QString read)
+        : box_(box)
+        , revision_(revision)
+        , read_(std::move(read))
+    { }
+
+    const TextBox *box_;
+    quint64 revision_;
+    QString read_;
+    QString more_;
+};
+
+// A multi-line, read-only text box with a vertical scroll bar. Text()
+// gives back exactly what was written, CR LF included.
+class TextBox : public Control
+{
+public:
+    explicit TextBox(QWidget *parent);
+
+    TextValue Text() const;
+    // By value: a temporary read is released before appending, so the
+    // box's own copy need not be duplicated to grow.
+    void setText(TextValue text);
+    void setText(const QString &text);
+
+private:
+    void replaceAll(const QString &text);
+    void append(const QString &more);
+
+    QString text_;
+    quint64 revision_ = 0;
+};
+
+} // namespace ui

@@ -1,0 +1,265 @@
+#include "app/MainForm.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// 96-dpi pixels from the form's design units, twips.
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QColor colourInside(QWidget *widget, QPoint at)
+{
+    return widget->grab().toImage().pixelColor(at);
+}
+
+const QStringList countryCaptions {"Норвегия", "Монголия", "Полша",    "Израел",
+                                   "Турция",   "Япония",   "САЩ",      "Русия",
+                                   "Германия", "Сърбия",   "България", "Испания"};
+
+const QStringList parliamentEntries {"Бундестаг",        "Велик Хурал", "Диета",    "Държавна дума",
+                                     "Кносет",           "Конгрес",     "Кортеси",  "Меджлис",
+                                     "Народно събрание", "Сейм",        "Скупщина", "Стартинг"};
+
+const QStringList instructionLines {
+    "Да се състави проект показващ междупредметна връзка География и Информатика.",
+    "Проектът онагледява съвместна работа между група радиобутони и записи в списъчно поле.",
+    "Като радиобутони се ползва конкретна страна/държава.",
+    "Като ред от списъчното поле е названието на парламента в тази страна",
+    "Трябва да се посочи едновременно и от двете групи конкретен ред - радиобутон и ред от "
+    "списъчното поле, така че да съществува вярна релация между название на страна и "
+    "параламент.",
+    "Да се вложат и два допълнителни командни бутона.",
+    "а) чрез първия команден бутон се проверява правилността на направения избор.  След "
+    "извършване на избора се забранява достъпа до бутона и се изтрива съдържанието на реда от "
+    "списъчното поле.",
+    "б) чрез втория команден бутон се изтриват всички въведени данни и се възстановява "
+    "началното положение.",
+    "",
+    "Проектът съдържа следния списък: страна и парламент",
+    "Германия - Бундестаг",
+    "Монголия - Велик Хурал",
+    "Япония - Диета",
+    "Русия - Държавна дума",
+    "Израел - Кносет",
+    "САЩ - Конгрес",
+    "Испания - Кортеси",
+    "Турция - Меджлис",
+    "България - Народно събрание",
+    "Полша - Сейм",
+    "Сърбия - Скупщина",
+    "Норвегия - Стартинг",
+};
+
+QStringList entries(const ui::ListBox &list)
+{
+    QStringList all;
+    for (qint16 i = 0; i < list.ListCount(); ++i)
+        all << list.List(i);
+    return all;
+}
+
+} // namespace
+
+class MainFormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<MainForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void windowHasItsTitleSizeAndFont()
+    {
+        QVERIFY(form->windowTitle().endsWith(" География - страна, парламент"));
+        QVERIFY(form->windowTitle().indexOf(' ') > 0); // an address before it
+        QCOMPARE(form->size(), QSize(461, 406));
+        QVERIFY(!form->windowIcon().isNull());
+        QCOMPARE(colourInside(form.get(), {455, 100}), QColor(192, 192, 255));
+
+        for (QWidget *child : form->findChildren<QWidget *>()) {
+            const QFontInfo font(child->font());
+            QVERIFY2(font.family() == "Times New Roman" || font.family() == "Liberation Serif",
+                     qPrintable(font.family()));
+            QCOMPARE(child->font().pointSize(), 12);
+            QVERIFY(!font.bold() && !font.italic() && !font.underline() && !font.strikeOut());
+        }
+    }
+
+    void captionsAndContentsAreExact()
+    {
+        ui::FormControls &c = form->controls();
+        QCOMPARE(c.Label1(0).Caption(), "Радио бутон, списъчно поле - държава, парламент");
+        QCOMPARE(c.Label1(1).Caption(), "Страна");
+        QCOMPARE(c.Label1(2).Caption(), "Парламент");
+        QCOMPARE(c.Label1(3).Caption(), "Вярно");
+        QCOMPARE(c.Label1(4).Caption(), "Невярно");
+        QCOMPARE(c.Command1(0).Caption(), "Сравни");
+        QCOMPARE(c.Command1(1).Caption(), "Чисти");
+        QCOMPARE(c.Option1.count(), qint16(12));
+        for (qint16 i = 0; i < 12; ++i)
+            QCOMPARE(c.Option1(i).Caption(), countryCaptions[i]);
+        QCOMPARE(entries(c.List1(0)), parliamentEntries);
+        QCOMPARE(entries(c.List1(1)), parliamentEntries);
+
+        QCOMPARE(c.Text1(0).Text().toString(), instructionLines.join("\r\n") + "\r\n");
+        QCOMPARE(c.Text1(1).Text().toString(),
+                 "Неприятното в това да си първият, направил нещо по правилния начин, е, че "
+                 "никой не оценява колко трудно е било. \r\n");
+    }
+
+    void controlsStandWhereDesigned_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("Text1(0)") << "Text1(0)" << twips(120, 4320, 6735, 1575);
+        QTest::newRow("Text1(1)") << "Text1(1)" << twips(720, 4440, 6735, 1575);
+        QTest::newRow("Label1(0)") << "Label1(0)" << twips(480, 0, 5295, 375);
+        QTest::newRow("Label1(1)") << "Label1(1)" << twips(480, 720, 1575, 375);
+        QTest::newRow("Label1(2)") << "Label1(2)" << twips(2400, 720, 2775, 375);
+        QTest::newRow("Label1(3)") << "Label1(3)" << twips(2640, 3240, 1095, 375);
+        QTest::newRow("Label1(4)") << "Label1(4)" << twips(4200, 3240, 1095, 375);
+        QTest::newRow("List1(0)") << "List1(0)" << twips(2400, 1200, 2775, 915);
+        QTest::newRow("List1(1)") << "List1(1)" << twips(5400, 1200, 1695, 915);
+        QTest::newRow("Command1(0)") << "Command1(0)" << twips(2640, 2280, 1455, 375);
+        QTest::newRow("Command1(1)") << "Command1(1)" << twips(4320, 2280, 1455, 375);
+        for (int i = 0; i < 12; ++i)
+            QTest::addRow("Option1(%d)", i)
+                << QString("Option1(%1)").arg(i) << twips(480, 1080 + 240 * i, 1575, 285);
+    }
+
+    void controlsStandWhereDesigned()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, expected);
+        QCOMPARE(widgetNamed(control)->geometry(), expected);
+    }
+
+    void controlsShowTheirColours_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QColor>("expected");
+        const QColor heading(255, 192, 128);
+        for (int i = 0; i < 5; ++i)
+            QTest::addRow("Label1(%d)", i) << QString("Label1(%1)").arg(i) << heading;
+        for (int i = 0; i < 12; ++i)
+            QTest::addRow("Option1(%d)", i) << QString("Option1(%1)").arg(i) << QColor(255, 128, 0);
+        QTest::newRow("Command1(0)") << "Command1(0)" << QColor(128, 255, 128);
+        QTest::newRow("Command1(1)") << "Command1(1)" << QColor(255, 0, 0);
+    }
+
+    // As drawn, not as configured: a style that ignores the palette fails here.
+    void controlsShowTheirColours()
+    {
+        QFETCH(QString, control);
+        QFETCH(QColor, expected);
+        QWidget *widget = widgetNamed(control);
+        QCOMPARE(colourInside(widget, {widget->width() - 4, widget->height() / 2}), expected);
+    }
+
+    void startsInTheNeutralState()
+    {
+        ui::FormControls &c = form->controls();
+        for (qint16 i = 0; i < 12; ++i) {
+            QVERIFY(!c.Option1(i).Value());
+            QVERIFY(c.Option1(i).Enabled());
+            QVERIFY(c.Option1(i).widget()->isVisible());
+        }
+        QCOMPARE(c.List1(0).ListIndex(), qint16(-1));
+        QVERIFY(c.Label1(3).widget()->isVisible());
+        QVERIFY(c.Label1(4).widget()->isVisible());
+        QVERIFY(!c.List1(1).widget()->isVisible());
+        QVERIFY(!c.Text1(1).widget()->isVisible());
+        QCOMPARE(form->quiz().selectedCountry, qint16(0));
+        QCOMPARE(form->quiz().selectedParliament, qint16(0));
+        QCOMPARE(QApplication::focusWidget(), c.Text1(0).widget());
+    }
+
+    void logBoxCannotBeTypedInto()
+    {
+        ui::TextBox &log = form->controls().Text1(0);
+        const QString before = log.Text().toString();
+        QTest::keyClicks(log.widget(), "abc");
+        QTest::keyClick(log.widget(), Qt::Key_Return);
+        QCOMPARE(log.Text().toString(), before);
+        QCOMPARE(static_cast<QPlainTextEdit *>(log.widget())->toPlainText() + "\n",
+                 QString(before).replace("\r\n", "\n") + "\n");
+    }
+
+    void tabVisitsControlsInDesignedOrder()
+    {
+        ui::FormControls &c = form->controls();
+        // The countries are one group, one tab stop; arrows move inside it.
+        QList<QWidget *> expected {c.Text1(0).widget(), c.Option1(0).widget()};
+        expected << c.List1(0).widget() << c.Command1(0).widget() << c.Command1(1).widget()
+                 << c.Text1(0).widget();
+
+        QList<QWidget *> visited {QApplication::focusWidget()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void screenReaderFindsEveryControlByName_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("log") << "Text1(0)" << int(QAccessible::EditableText)
+                             << "Задание и дневник на отговорите";
+        QTest::newRow("list") << "List1(0)" << int(QAccessible::List) << "Парламент";
+        QTest::newRow("title") << "Label1(0)" << int(QAccessible::StaticText)
+                               << "Радио бутон, списъчно поле - държава, парламент";
+        QTest::newRow("right") << "Label1(3)" << int(QAccessible::StaticText) << "Вярно";
+        QTest::newRow("wrong") << "Label1(4)" << int(QAccessible::StaticText) << "Невярно";
+        QTest::newRow("country") << "Option1(10)" << int(QAccessible::RadioButton) << "България";
+        QTest::newRow("compare") << "Command1(0)" << int(QAccessible::Button) << "Сравни";
+        QTest::newRow("clear") << "Command1(1)" << int(QAccessible::Button) << "Чисти";
+    }
+
+    void screenReaderFindsEveryControlByName()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QAccessibleInterface *accessible
+            = QAccessible::queryAccessibleInterface(widgetNamed(control));
+        QVERIFY(accessible);
+        QCOMPARE(int(accessible->role()), role);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+    }
+
+private:
+    QWidget *widgetNamed(const QString &name)
+    {
+        ui::FormControls &c = form->controls();
+        const qint16 index = qint16(name.section('(', 1).chopped(1).toInt());
+        if (name.startsWith("Text1"))
+            return c.Text1(index).widget();
+        if (name.startsWith("Label1"))
+            return c.Label1(index).widget();
+        if (name.startsWith("Option1"))
+            return c.Option1(index).widget();
+        if (name.startsWith("List1"))
+            return c.List1(index).widget();
+        return c.Command1(index).widget();
+    }
+
+    std::unique_ptr<MainForm> form;
+};
+
+QTEST_MAIN(MainFormTest)
+#include "tst_mainform.moc"
