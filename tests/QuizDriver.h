@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/MainForm.h"
+
+#include <QListWidget>
+#include <QTest>
+
+// Plays the quiz on a real, shown MainForm the way a person does: mouse
+// clicks on the widgets, and reads back what the window shows.
+class QuizDriver
+{
+public:
+    QuizDriver()
+    {
+        form.show();
+        startLog = log();
+    }
+
+    bool exposed() { return QTest::qWaitForWindowExposed(&form); }
+
+    ui::FormControls &controls() { return form.controls(); }
+    quiz::Quiz &quiz() { return form.quiz(); }
+
+    void clickCountry(qint16 index)
+    {
+        QWidget *button = controls().Option1(index).widget();
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    void clickParliament(qint16 position)
+    {
+        auto *list = static_cast<QListWidget *>(controls().List1(0).widget());
+        list->scrollToItem(list->item(position));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(position)).center());
+    }
+
+    void pressCompare() { QTest::mouseClick(controls().Command1(0).widget(), Qt::LeftButton); }
+    void pressClear() { QTest::mouseClick(controls().Command1(1).widget(), Qt::LeftButton); }
+
+    QString log() { return controls().Text1(0).Text().toString(); }
+    // What the quiz has written since the window opened.
+    QString written() { return log().mid(startLog.size()); }
+
+    QStringList entries()
+    {
+        QStringList all;
+        for (qint16 i = 0; i < controls().List1(0).ListCount(); ++i)
+            all << controls().List1(0).List(i);
+        return all;
+    }
+
+    // Which verdicts show: "both", "right", "wrong" or "none".
+    QString verdicts()
+    {
+        const bool right = controls().Label1(3).Visible();
+        const bool wrong = controls().Label1(4).Visible();
+        return right && wrong ? "both" : right ? "right" : wrong ? "wrong" : "none";
+    }
+
+    QList<qint16> disabledCountries()
+    {
+        QList<qint16> disabled;
+        for (qint16 i = 0; i < controls().Option1.count(); ++i)
+            if (!controls().Option1(i).Enabled())
+                disabled << i;
+        return disabled;
+    }
+
+    MainForm form;
+    QString startLog;
+};

@@ -1,0 +1,329 @@
+#include "QuizDriver.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+namespace {
+
+const QStringList countries {"Норвегия", "Монголия", "Полша",    "Израел", "Турция",   "Япония",
+                             "САЩ",      "Русия",    "Германия", "Сърбия", "България", "Испания"};
+const QStringList parliaments {"Бундестаг",        "Велик Хурал", "Диета",    "Държавна дума",
+                               "Кносет",           "Конгрес",     "Кортеси",  "Меджлис",
+                               "Народно събрание", "Сейм",        "Скупщина", "Стартинг"};
+
+// The right parliament's position for each country, from the reader's list.
+const QList<qint16> rightPosition {11, 1, 9, 4, 7, 2, 5, 3, 0, 10, 8, 6};
+
+QString line(const QString &country, const QString &parliament, const QString &verdict)
+{
+    return country + " : " + parliament + " е " + verdict + "\r\n";
+}
+
+} // namespace
+
+class QuizTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rightPairIsLoggedAndUsedUp_data()
+    {
+        QTest::addColumn<qint16>("country");
+        for (qint16 i = 0; i < 12; ++i)
+            QTest::newRow(qPrintable(countries[i])) << i;
+    }
+
+    void rightPairIsLoggedAndUsedUp()
+    {
+        QFETCH(qint16, country);
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        const qint16 position = rightPosition[country];
+        quiz.clickCountry(country);
+        quiz.clickParliament(position);
+        quiz.pressCompare();
+
+        QCOMPARE(quiz.written(), line(countries[country], parliaments[position], "Вярно"));
+        QCOMPARE(quiz.verdicts(), "right");
+        QStringList expected = parliaments;
+        expected[position] = "  ";
+        QCOMPARE(quiz.entries(), expected);
+        QCOMPARE(quiz.controls().List1(0).ListIndex(), position);
+        QCOMPARE(quiz.disabledCountries(), QList<qint16> {country});
+        QVERIFY(quiz.controls().Option1(country).Value());
+    }
+
+    void wrongPairIsAlsoUsedUp()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(8);
+        quiz.clickParliament(9);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(), line("Германия", "Сейм", "Невярно"));
+        QCOMPARE(quiz.verdicts(), "wrong");
+        QCOMPARE(quiz.entries()[9], "  ");
+        QCOMPARE(quiz.disabledCountries(), QList<qint16> {8});
+    }
+
+    void compareWithoutParliamentDoesNothing()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(10);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(), QString());
+        QCOMPARE(quiz.verdicts(), "both");
+        QCOMPARE(quiz.entries(), parliaments);
+        QVERIFY(quiz.disabledCountries().isEmpty());
+    }
+
+    // Until a country is clicked the first one, Норвегия, is the choice.
+    void compareBeforeAnyCountryJudgesTheFirst_data()
+    {
+        QTest::addColumn<qint16>("position");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("right") << qint16(11) << line("Норвегия", "Стартинг", "Вярно");
+        QTest::newRow("wrong") << qint16(9) << line("Норвегия", "Сейм", "Невярно");
+    }
+
+    void compareBeforeAnyCountryJudgesTheFirst()
+    {
+        QFETCH(qint16, position);
+        QFETCH(QString, expected);
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickParliament(position);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(), expected);
+        QCOMPARE(quiz.disabledCountries(), QList<qint16> {0});
+        QVERIFY(!quiz.controls().Option1(0).Value());
+    }
+
+    void comparingAgainJudgesTheBlankedEntry()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(10);
+        quiz.clickParliament(8);
+        quiz.pressCompare();
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(),
+                 line("България", "Народно събрание", "Вярно") + "България :    е Вярно\r\n");
+        QCOMPARE(quiz.disabledCountries(), QList<qint16> {10});
+    }
+
+    void usedCountryStaysChosenUntilAnotherIsClicked()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(10);
+        quiz.clickParliament(8);
+        quiz.pressCompare();
+        quiz.clickParliament(9);
+        quiz.pressCompare();
+        quiz.clickParliament(9); // already blanked: judged by its position
+        quiz.clickCountry(2);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(),
+                 line("България", "Народно събрание", "Вярно") + line("България", "Сейм", "Невярно")
+                     + line("Полша", "  ", "Вярно"));
+        QCOMPARE(quiz.disabledCountries(), QList<qint16>({2, 10}));
+    }
+
+    void newChoiceShowsBothVerdicts()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(3);
+        quiz.clickParliament(4);
+        quiz.pressCompare();
+        QCOMPARE(quiz.verdicts(), "right");
+        quiz.clickCountry(5);
+        QCOMPARE(quiz.verdicts(), "both");
+        QCOMPARE(quiz.quiz().selectedCountry, qint16(5));
+
+        quiz.clickParliament(0);
+        quiz.pressCompare();
+        QCOMPARE(quiz.verdicts(), "wrong");
+        quiz.clickParliament(2);
+        QCOMPARE(quiz.verdicts(), "both");
+        QCOMPARE(quiz.quiz().selectedParliament, qint16(2));
+    }
+
+    // Each write of the log is watched: the name is logged before its
+    // entry is blanked, and the verdict shows before its word is logged.
+    void compareStepsHappenInOrder()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(8);
+        quiz.clickParliament(0);
+        QStringList seen;
+        auto *box = static_cast<QPlainTextEdit *>(quiz.controls().Text1(0).widget());
+        connect(box, &QPlainTextEdit::textChanged, this,
+                [&] { seen << quiz.written() + "|" + quiz.entries()[0] + "|" + quiz.verdicts(); });
+        quiz.pressCompare();
+        QCOMPARE(seen,
+                 QStringList({"Германия : Бундестаг|Бундестаг|both",
+                              line("Германия", "Бундестаг", "Вярно") + "|  |right"}));
+    }
+
+    void verdictWordIsReadFromTheLabel()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.controls().Label1(3).setCaption("Точно");
+        quiz.controls().Label1(4).setCaption("Грешка");
+        quiz.clickCountry(1);
+        quiz.clickParliament(1);
+        quiz.pressCompare();
+        quiz.clickParliament(2);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(),
+                 line("Монголия", "Велик Хурал", "Точно") + line("Монголия", "Диета", "Грешка"));
+    }
+
+    void clearStartsOverAndKeepsTheLog()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.pressClear(); // right after start: nothing changes
+        QCOMPARE(quiz.entries(), parliaments);
+        QCOMPARE(quiz.written(), QString());
+
+        quiz.clickCountry(10);
+        quiz.clickParliament(8);
+        quiz.pressCompare();
+        quiz.clickCountry(2);
+        quiz.clickParliament(0);
+        quiz.pressCompare();
+        const QString logged = quiz.written();
+        quiz.controls().Label1(3).setBackColor(Qt::white);
+
+        quiz.pressClear();
+        QCOMPARE(quiz.entries(), parliaments);
+        QCOMPARE(quiz.controls().List1(0).ListIndex(), qint16(-1));
+        QVERIFY(quiz.disabledCountries().isEmpty());
+        QCOMPARE(quiz.verdicts(), "both");
+        QCOMPARE(quiz.controls().Label1(3).BackColor(), QColor(255, 192, 128));
+        QCOMPARE(quiz.controls().Label1(4).BackColor(), QColor(255, 192, 128));
+        QCOMPARE(quiz.written(), logged);
+        QVERIFY(quiz.controls().Option1(2).Value());
+        QCOMPARE(quiz.controls().List1(1).ListCount(), qint16(12));
+
+        // The country still checked is the one a compare now judges.
+        quiz.clickParliament(9);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(), logged + line("Полша", "Сейм", "Вярно"));
+    }
+
+    void wholeQuizTwice()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        QString expected;
+        for (int round = 0; round < 2; ++round) {
+            for (qint16 country = 0; country < 12; ++country) {
+                quiz.clickCountry(country);
+                quiz.clickParliament(rightPosition[country]);
+                quiz.pressCompare();
+                expected += line(countries[country], parliaments[rightPosition[country]], "Вярно");
+            }
+            QCOMPARE(quiz.entries(), QStringList(12, "  "));
+            QCOMPARE(quiz.disabledCountries().size(), 12);
+            quiz.pressClear();
+            QCOMPARE(quiz.entries(), parliaments);
+        }
+        QCOMPARE(quiz.written(), expected);
+    }
+
+    void roundPlayedByKeyboardAlone()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        QApplication::setActiveWindow(&quiz.form);
+        const auto key = [](Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+            QTest::keyClick(QApplication::focusWidget(), k, mods);
+        };
+        ui::FormControls &c = quiz.controls();
+
+        key(Qt::Key_Tab); // from the log into the countries
+        QCOMPARE(QApplication::focusWidget(), c.Option1(0).widget());
+        for (int i = 0; i < 10; ++i)
+            key(Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), c.Option1(10).widget());
+        key(Qt::Key_Space);
+        QVERIFY(c.Option1(10).Value());
+        QCOMPARE(quiz.quiz().selectedCountry, qint16(10));
+
+        key(Qt::Key_Tab); // into the parliaments
+        QCOMPARE(QApplication::focusWidget(), c.List1(0).widget());
+        key(Qt::Key_End);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        key(Qt::Key_Up);
+        QCOMPARE(c.List1(0).ListIndex(), qint16(8));
+        QCOMPARE(quiz.quiz().selectedParliament, qint16(8));
+
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), c.Command1(0).widget());
+        key(Qt::Key_Space);
+        QCOMPARE(quiz.written(), line("България", "Народно събрание", "Вярно"));
+
+        // The checked country is now disabled; the group must still be reachable.
+        key(Qt::Key_Backtab);
+        key(Qt::Key_Backtab);
+        QWidget *country = QApplication::focusWidget();
+        QCOMPARE(country, c.Option1(0).widget());
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        key(Qt::Key_Space);
+        QVERIFY(c.Option1(2).Value());
+
+        key(Qt::Key_Tab);
+        key(Qt::Key_Down);
+        QCOMPARE(c.List1(0).ListIndex(), qint16(9));
+        key(Qt::Key_Tab);
+        key(Qt::Key_Space);
+        QCOMPARE(quiz.written(),
+                 line("България", "Народно събрание", "Вярно") + line("Полша", "Сейм", "Вярно"));
+
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), c.Command1(1).widget());
+        key(Qt::Key_Space);
+        QCOMPARE(quiz.entries(), parliaments);
+        QVERIFY(quiz.disabledCountries().isEmpty());
+    }
+
+    // Arrow keys skip used countries, and Tab always finds an enabled one.
+    void everyEnabledCountryStaysReachableByKeyboard()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        QApplication::setActiveWindow(&quiz.form);
+        ui::FormControls &c = quiz.controls();
+        for (qint16 used : {0, 1, 5}) {
+            quiz.clickCountry(used);
+            quiz.clickParliament(used);
+            quiz.pressCompare();
+        }
+        c.Command1(0).widget()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 12; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus->isEnabled());
+            reached << focus;
+            QTest::keyClick(focus, Qt::Key_Down);
+        }
+        for (qint16 i = 0; i < 12; ++i)
+            QCOMPARE(reached.contains(c.Option1(i).widget()),
+                     !QList<qint16>({0, 1, 5}).contains(i));
+    }
+};
+
+QTEST_MAIN(QuizTest)
+#include "tst_quiz.moc"
