@@ -5,6 +5,7 @@
 #include "ui/Twips.h"
 
 #include <QButtonGroup>
+#include <QRegion>
 #include <QWidget>
 
 #include <algorithm>
@@ -58,10 +59,15 @@ FormControls::FormControls(QWidget *form)
         country.setCaption(texts::countries[i]);
         place(country, option1Placement(i), tabStops);
     }
-    // The buttons overlap by a few pixels; keeping each above the next one
-    // leaves every caption's descenders uncovered.
-    for (qint16 i = countryCount - 1; i >= 0; --i)
-        Option1(i).widget()->raise();
+    // Each button overlaps the one above it by a few pixels. Leaving that
+    // strip to the button above keeps every caption's descenders whole
+    // (reordering the buttons instead would scramble a screen reader's order).
+    for (qint16 i = 1; i < countryCount; ++i) {
+        const Placement above = option1Placement(qint16(i - 1));
+        const int overlap = pixelsFromTwips(above.top + above.height - option1Placement(i).top);
+        QWidget *button = Option1(i).widget();
+        button->setMask(QRegion(0, overlap, button->width(), button->height() - overlap));
+    }
 
     for (qint16 i = 0; i < qint16(list1Placements.size()); ++i) {
         ListBox &list = List1.load(form, ListBox::Order::Sorted);
