@@ -242,6 +242,17 @@ private slots:
         QCOMPARE(accessible->text(QAccessible::Name), name);
     }
 
+    // A screen reader reads the countries top to bottom, as they stand.
+    void screenReaderReadsCountriesInOrder()
+    {
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+        QStringList read;
+        for (int i = 0; i < window->childCount(); ++i)
+            if (window->child(i)->role() == QAccessible::RadioButton)
+                read << window->child(i)->text(QAccessible::Name);
+        QCOMPARE(read, countryCaptions);
+    }
+
 private:
     QWidget *widgetNamed(const QString &name)
     {
