@@ -1,0 +1,82 @@
+#include "QuizModel.h"
+
+namespace {
+
+// "Country - Parliament" lines as the task text lists them for the reader.
+const QStringList readerAnswers {
+    "Германия - Бундестаг",  "Монголия - Велик Хурал", "Япония - Диета",
+    "Русия - Държавна дума", "Израел - Кносет",        "САЩ - Конгрес",
+    "Испания - Кортеси",     "Турция - Меджлис",       "България - Народно събрание",
+    "Полша - Сейм",          "Сърбия - Скупщина",      "Норвегия - Стартинг",
+};
+
+const QColor startColour(255, 192, 128);
+
+} // namespace
+
+const QStringList QuizModel::countries {"Норвегия", "Монголия", "Полша",    "Израел",
+                                        "Турция",   "Япония",   "САЩ",      "Русия",
+                                        "Германия", "Сърбия",   "България", "Испания"};
+
+const QStringList QuizModel::parliaments {
+    "Бундестаг", "Велик Хурал",      "Диета", "Държавна дума", "Кносет",  "Конгрес", "Кортеси",
+    "Меджлис",   "Народно събрание", "Сейм",  "Скупщина",      "Стартинг"};
+
+QuizModel::QuizModel()
+    : entries(parliaments)
+    , rightColour(startColour)
+    , wrongColour(startColour)
+{
+    enabled.fill(true);
+    checked.fill(false);
+}
+
+bool QuizModel::isRightPair(int country, int position) const
+{
+    if (country < 0 || country >= count || position < 0 || position >= count)
+        return false;
+    return readerAnswers.contains(countries[country] + " - " + parliaments[position]);
+}
+
+void QuizModel::clickCountry(int country)
+{
+    // A disabled button ignores the mouse; a checked one does not change.
+    if (!enabled[country] || checked[country])
+        return;
+    checked.fill(false);
+    checked[country] = true;
+    selectedCountry = country;
+    rightVisible = wrongVisible = true;
+}
+
+void QuizModel::selectionBecame(int position)
+{
+    if (position == selection)
+        return;
+    selection = position;
+    selectedParliament = position;
+    rightVisible = wrongVisible = true;
+}
+
+void QuizModel::pressCompare()
+{
+    if (selection == -1)
+        return;
+    selectedParliament = selection;
+    const bool right = isRightPair(selectedCountry, selectedParliament);
+    log += countries[selectedCountry] + " : " + entries[selectedParliament];
+    entries[selectedParliament] = "  ";
+    rightVisible = right;
+    wrongVisible = !right;
+    log += QString(" е ") + (right ? "Вярно" : "Невярно") + "\r\n";
+    enabled[selectedCountry] = false;
+}
+
+void QuizModel::pressClear()
+{
+    rightVisible = wrongVisible = true;
+    rightColour = wrongColour = startColour;
+    selectionBecame(-1);
+    entries = parliaments;
+    enabled.fill(true);
+}

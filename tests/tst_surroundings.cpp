@@ -1,0 +1,80 @@
+// The window under the surroundings a school machine may give it: run by
+// ctest as it is, at twice the scale, in the C locale, and with no serif
+// face installed. Whatever the surroundings, every caption must fit its
+// control and the quiz must log Cyrillic exactly.
+#include "QuizDriver.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+
+class SurroundingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionsFitTheirControls()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        for (QWidget *control : quiz.form.findChildren<QWidget *>()) {
+            QString caption;
+            if (auto *label = qobject_cast<QLabel *>(control))
+                caption = label->text();
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                caption = button->text();
+            else
+                continue;
+            // The design packs the countries tighter than Qt's preferred
+            // height; the line of text itself must still fit.
+            const QSize needed(control->sizeHint().width(), control->fontMetrics().height());
+            QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
+                     qPrintable(QString("%1 needs %2×%3, has %4×%5 in %6")
+                                    .arg(caption)
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(control->width())
+                                    .arg(control->height())
+                                    .arg(QFontInfo(control->font()).family())));
+        }
+    }
+
+    void windowScalesAsAWhole()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+            : 1.0;
+        QCOMPARE(quiz.form.devicePixelRatioF(), scale);
+        QCOMPARE(quiz.form.size(), QSize(461, 406));
+        QCOMPARE(quiz.form.grab().size(), QSize(461, 406) * scale);
+        QCOMPARE(quiz.controls().List1(0).widget()->geometry(), QRect(160, 80, 185, 61));
+    }
+
+    void designedFaceIsUsedWhereInstalled()
+    {
+        const QStringList installed = QFontDatabase::families();
+        if (!installed.contains("Times New Roman") && !installed.contains("Liberation Serif"))
+            QSKIP("no face with the designed metrics here; the captions test covers the fallback");
+        QuizDriver quiz;
+        const QString family = QFontInfo(quiz.form.font()).family();
+        QVERIFY2(family == "Times New Roman" || family == "Liberation Serif", qPrintable(family));
+        QCOMPARE(quiz.form.font().pointSize(), 12);
+    }
+
+    void cyrillicIsLoggedExactly()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(10);
+        quiz.clickParliament(8);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(), QString::fromUtf8("България : Народно събрание е Вярно\r\n"));
+        QCOMPARE(quiz.controls().Option1(10).Caption(), QString::fromUtf8("България"));
+    }
+};
+
+QTEST_MAIN(SurroundingsTest)
+#include "tst_surroundings.moc"
