@@ -21,13 +21,21 @@ QFont formFont()
     return font;
 }
 
+QIcon formIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/parliament-quiz-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 FormWindow::FormWindow(QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(ui::texts::windowTitle);
-    setWindowIcon(QIcon(QStringLiteral(":/parliament-quiz.xpm")));
+    setWindowIcon(formIcon());
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));
     setFont(formFont());
     QPalette background = palette();

@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
 
     QApplication::setApplicationName(QStringLiteral("parliament-quiz"));
     QApplication::setApplicationVersion(QStringLiteral(QUIZ_VERSION));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUIZ_APP_ID));
 
     MainForm form;
     form.show();
