@@ -2,6 +2,7 @@
 
 #include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
+#include "ui/FocusMark.h"
 #include "ui/Twips.h"
 
 #include <QFont>
@@ -42,4 +43,5 @@ FormWindow::FormWindow(QWidget *parent)
     background.setColor(QPalette::Window, QColor(ui::formBackColor));
     setPalette(background);
     setAutoFillBackground(true);
+    new ui::FocusMark(this);
 }

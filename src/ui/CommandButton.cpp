@@ -1,5 +1,7 @@
 #include "ui/CommandButton.h"
 
+#include "ui/Contrast.h"
+
 #include <QPushButton>
 
 namespace ui {
@@ -7,15 +9,13 @@ namespace ui {
 namespace {
 
 // A palette colour becomes a gradient under most styles; a style sheet
-// draws the flat colour everywhere, so the focus and pressed looks must
-// then be drawn here too.
+// draws the flat colour everywhere, so the pressed look is drawn here too.
 QString styleSheetFor(const QColor &color)
 {
-    return QStringLiteral("QPushButton { background-color: %1; color: black;"
+    return QStringLiteral("QPushButton { background-color: %1; color: %2;"
                           " border: 1px solid #404040; border-radius: 2px; }"
-                          "QPushButton:focus { border: 2px solid black; }"
-                          "QPushButton:pressed { background-color: %2; }")
-        .arg(color.name(), color.darker(125).name());
+                          "QPushButton:pressed { background-color: %3; }")
+        .arg(color.name(), readableTextOn(color).name(), color.darker(125).name());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/Control.h"
 
+#include "ui/Contrast.h"
+
 #include <QWidget>
 
 namespace ui {
@@ -49,6 +51,9 @@ void Control::setBackColor(const QColor &color)
 {
     QPalette palette = widget()->palette();
     palette.setColor(widget()->backgroundRole(), color);
+    // The theme's text colour may be light; on our colours it must read.
+    palette.setColor(QPalette::Active, widget()->foregroundRole(), readableTextOn(color));
+    palette.setColor(QPalette::Inactive, widget()->foregroundRole(), readableTextOn(color));
     widget()->setPalette(palette);
     widget()->setAutoFillBackground(true);
 }

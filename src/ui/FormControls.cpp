@@ -46,6 +46,8 @@ FormControls::FormControls(QWidget *form)
         place(Text1.load(form), text1Placements[i], tabStops);
     Text1(0).setText(texts::instructions);
     Text1(0).widget()->setAccessibleName(texts::logBoxName);
+    // A verdict reaches a screen reader as the log line that records it.
+    Text1(0).announceNewLines();
     Text1(1).setText(texts::quotation);
 
     for (qint16 i = 0; i < qint16(label1Placements.size()); ++i) {

@@ -1,5 +1,7 @@
 #include "ui/TextBox.h"
 
+#include "ui/Announcer.h"
+
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -34,6 +36,12 @@ TextBox::TextBox(QWidget *parent)
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit->document()->setUndoRedoEnabled(false);
+}
+
+void TextBox::announceNewLines()
+{
+    if (!announcer_)
+        announcer_ = new Announcer(widget()->parentWidget());
 }
 
 TextValue TextBox::Text() const
@@ -73,6 +81,7 @@ void TextBox::append(const QString &more)
         return;
     // A CR already shown as a break may be completed by this LF.
     const bool completesLineEnd = text_.endsWith(u'\r') && more.startsWith(u'\n');
+    const qsizetype appendedAt = text_.size();
     text_ += more;
     ++revision_;
 
@@ -82,6 +91,26 @@ void TextBox::append(const QString &more)
     end.insertText(forDisplay(completesLineEnd ? more.sliced(1) : more));
     // Whoever extends the text wants to see what was added.
     edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+
+    if (announcer_)
+        announceLinesEndedBy(appendedAt);
+}
+
+// Announces the last line that the addition ended, if it ended one.
+void TextBox::announceLinesEndedBy(qsizetype appendedAt)
+{
+    const QStringView text(text_);
+    qsizetype end = text.size();
+    while (end > appendedAt && text[end - 1] != u'\n' && text[end - 1] != u'\r')
+        --end;
+    if (end == appendedAt)
+        return;
+    const qsizetype lineEnd = end - (end >= 2 && text.sliced(end - 2, 2) == u"\r\n" ? 2 : 1);
+    qsizetype start = lineEnd;
+    while (start > 0 && text[start - 1] != u'\n' && text[start - 1] != u'\r')
+        --start;
+    if (lineEnd > start)
+        announcer_->announce(text.sliced(start, lineEnd - start).toString());
 }
 
 } // namespace ui

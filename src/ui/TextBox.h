@@ -2,11 +2,13 @@
 
 #include "ui/Control.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringView>
 
 namespace ui {
 
+class Announcer;
 class TextBox;
 
 // A text box's content as Text() read it. "That content followed by more"
@@ -44,6 +46,9 @@ class TextBox : public Control
 public:
     explicit TextBox(QWidget *parent);
 
+    // Each line the text gains from now on is also told to screen readers.
+    void announceNewLines();
+
     TextValue Text() const;
     // By value: a temporary read is released before appending, so the
     // box's own copy need not be duplicated to grow.
@@ -53,7 +58,9 @@ public:
 private:
     void replaceAll(const QString &text);
     void append(const QString &more);
+    void announceLinesEndedBy(qsizetype appendedAt);
 
+    QPointer<Announcer> announcer_;
     QString text_;
     quint64 revision_ = 0;
 };

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QColor>
+
+namespace ui {
+
+// Contrast of two colours as WCAG 2 defines it, from 1 (none) to 21.
+double contrastRatio(const QColor &a, const QColor &b);
+
+// Black or white, whichever reads better on `background`.
+QColor readableTextOn(const QColor &background);
+
+} // namespace ui

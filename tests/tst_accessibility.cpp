@@ -1,0 +1,175 @@
+// What a learner who cannot see the screen, or cannot use a mouse, relies on:
+// verdicts spoken without moving the focus, a focus mark on every control,
+// and caption text that stands out from its background.
+#include "QuizDriver.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
+#include <cmath>
+
+namespace {
+
+struct Heard
+{
+    QAccessible::Event type;
+    QAccessible::Role role;
+    QString name;
+};
+
+QList<Heard> heard;
+
+void listen(QAccessibleEvent *event)
+{
+    QAccessibleInterface *object = event->accessibleInterface();
+    if (object)
+        heard << Heard {event->type(), object->role(), object->text(QAccessible::Name)};
+}
+
+// What a screen reader speaks unasked: notifications as they appear.
+QStringList spoken()
+{
+    QStringList lines;
+    for (const Heard &event : heard)
+        if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification)
+            lines << event.name;
+    return lines;
+}
+
+double luminance(QColor colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QAccessible::installUpdateHandler(listen);
+        // As when a screen reader connects: only then does Qt send events.
+        QPlatformAccessibility *platform
+            = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform);
+        platform->setActive(true);
+    }
+
+    void init() { heard.clear(); }
+
+    void verdictIsSpokenAsItsLogLine()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(10);
+        quiz.clickParliament(8);
+        QCOMPARE(spoken(), QStringList());
+        quiz.pressCompare();
+        QCOMPARE(spoken(), QStringList {"България : Народно събрание е Вярно"});
+
+        quiz.clickCountry(2);
+        quiz.clickParliament(0);
+        quiz.pressCompare();
+        QCOMPARE(
+            spoken(),
+            QStringList({"България : Народно събрание е Вярно", "Полша : Бундестаг е Невярно"}));
+    }
+
+    // Choosing again brings both verdict labels back; that is no news to speak.
+    void nothingElseIsSpoken()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        quiz.clickCountry(3);
+        quiz.pressCompare(); // no parliament chosen: nothing happens
+        quiz.clickParliament(4);
+        quiz.pressCompare();
+        heard.clear();
+        quiz.clickCountry(5);
+        quiz.clickParliament(2);
+        quiz.pressClear();
+        QCOMPARE(spoken(), QStringList());
+    }
+
+    void focusMarkShowsOnEveryControl()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        QApplication::setActiveWindow(&quiz.form);
+        ui::FormControls &c = quiz.controls();
+        QList<QWidget *> focusable {c.Text1(0).widget(), c.List1(0).widget(),
+                                    c.Command1(0).widget(), c.Command1(1).widget()};
+        for (qint16 i = 0; i < 12; ++i)
+            focusable << c.Option1(i).widget();
+
+        for (QWidget *control : focusable) {
+            control->setFocus();
+            QVERIFY(control->hasFocus());
+            const QImage shot = quiz.form.grab().toImage();
+            // The mark's outer line runs along the control's shown edges.
+            const QRect edge = control->mask().isEmpty()
+                ? control->geometry()
+                : control->mask().boundingRect().translated(control->pos());
+            for (const QPoint at :
+                 {QPoint(edge.center().x(), edge.top()), QPoint(edge.center().x(), edge.bottom()),
+                  QPoint(edge.left(), edge.center().y()), QPoint(edge.right(), edge.center().y())})
+                QVERIFY2(shot.pixelColor(at * shot.devicePixelRatio()) == Qt::black,
+                         qPrintable(control->metaObject()->className()
+                                    + QString(" at %1,%2").arg(at.x()).arg(at.y())));
+        }
+    }
+
+    // Caption text against its own background, as drawn: the darkest and
+    // the lightest pixel of the control must differ by WCAG AA's 4.5:1.
+    void captionsMeetContrastMinimum()
+    {
+        QuizDriver quiz;
+        QVERIFY(quiz.exposed());
+        ui::FormControls &c = quiz.controls();
+        QList<QWidget *> captioned;
+        for (qint16 i = 0; i < 5; ++i)
+            captioned << c.Label1(i).widget();
+        for (qint16 i = 0; i < 12; ++i)
+            captioned << c.Option1(i).widget();
+        captioned << c.Command1(0).widget() << c.Command1(1).widget();
+
+        for (QWidget *control : captioned) {
+            const QImage shot = control->grab().toImage();
+            // Right of the radio indicator and inside any border: caption and background.
+            const QRect area = control->rect().adjusted(control->width() / 5, 3, -3, -3);
+            QColor darkest(Qt::white), lightest(Qt::black);
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor pixel = shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
+                    if (luminance(pixel) < luminance(darkest))
+                        darkest = pixel;
+                    if (luminance(pixel) > luminance(lightest))
+                        lightest = pixel;
+                }
+            }
+            QVERIFY2(
+                contrast(darkest, lightest) >= 4.5,
+                qPrintable(QString("%1: %2 on %3")
+                               .arg(control->accessibleName(), darkest.name(), lightest.name())));
+        }
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
