@@ -7,36 +7,44 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QTimer>
 
 namespace {
 
 QFont formFont()
 {
-    // Liberation Serif has Times New Roman's metrics, so the captions fit
-    // the same boxes where the original face is missing.
     QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setFamilies(FormWindow::designedFamilies());
     font.setStyleHint(QFont::Serif);
     font.setPointSize(12);
     font.setWeight(QFont::Normal);
     return font;
 }
 
+// The sizes a title bar and a task switcher use; larger ones come from the
+// installed icon theme, and decoding them here would only slow the start.
 QIcon formIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/parliament-quiz-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 
 } // namespace
 
+QStringList FormWindow::designedFamilies()
+{
+    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+}
+
 FormWindow::FormWindow(QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(ui::texts::windowTitle);
-    setWindowIcon(formIcon());
+    // Decoding the icon need not hold up showing the window; the title
+    // bar takes it as soon as the event loop runs.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(formIcon()); });
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));
     setFont(formFont());
     QPalette background = palette();

@@ -7,7 +7,7 @@ MainForm::MainForm(QWidget *parent)
     , controls_(this)
     , quiz_(controls_)
 {
-    ui::fitFontToCaptions(this, 8);
+    ui::fitFontToCaptions(this, designedFamilies(), 8);
 
     controls_.Option1.onClick([this](qint16 index) { quiz_.Option1_Click(index); });
     controls_.List1.onClick([this](qint16 index) { quiz_.List1_Click(index); });

@@ -1,27 +1,37 @@
 #include "ui/CommandButton.h"
 
-#include "ui/Contrast.h"
-
+#include <QPainter>
 #include <QPushButton>
 
 namespace ui {
 
 namespace {
 
-// A palette colour becomes a gradient under most styles; a style sheet
-// draws the flat colour everywhere, so the pressed look is drawn here too.
-QString styleSheetFor(const QColor &color)
+// Most styles turn a button's colour into a gradient or ignore it; this one
+// is filled with exactly its colour on every platform, darker while pressed.
+class FlatButton : public QPushButton
 {
-    return QStringLiteral("QPushButton { background-color: %1; color: %2;"
-                          " border: 1px solid #404040; border-radius: 2px; }"
-                          "QPushButton:pressed { background-color: %3; }")
-        .arg(color.name(), readableTextOn(color).name(), color.darker(125).name());
-}
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor fill = palette().color(QPalette::Button);
+        painter.fillRect(rect(), isDown() ? fill.darker(125) : fill);
+        painter.setPen(QColor(0x40, 0x40, 0x40));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                       QPalette::ButtonText));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+};
 
 } // namespace
 
 CommandButton::CommandButton(QWidget *parent)
-    : Control(new QPushButton(parent))
+    : Control(new FlatButton(parent))
 { }
 
 QString CommandButton::Caption() const
@@ -32,17 +42,6 @@ QString CommandButton::Caption() const
 void CommandButton::setCaption(const QString &caption)
 {
     static_cast<QPushButton *>(widget())->setText(caption);
-}
-
-QColor CommandButton::BackColor() const
-{
-    return backColor_;
-}
-
-void CommandButton::setBackColor(const QColor &color)
-{
-    backColor_ = color;
-    widget()->setStyleSheet(styleSheetFor(color));
 }
 
 void CommandButton::onClick(std::function<void()> notify)

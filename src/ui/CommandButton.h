@@ -17,13 +17,7 @@ public:
     QString Caption() const;
     void setCaption(const QString &caption);
 
-    QColor BackColor() const override;
-    void setBackColor(const QColor &color) override;
-
     void onClick(std::function<void()> notify);
-
-private:
-    QColor backColor_;
 };
 
 } // namespace ui

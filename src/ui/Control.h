@@ -26,7 +26,7 @@ public:
     bool Enabled() const;
     virtual void setEnabled(bool enabled);
 
-    virtual QColor BackColor() const;
+    QColor BackColor() const;
     virtual void setBackColor(const QColor &color);
 
 protected:

@@ -1,6 +1,7 @@
 #include "ui/FontFit.h"
 
 #include <QAbstractButton>
+#include <QFontInfo>
 #include <QLabel>
 
 namespace ui {
@@ -19,16 +20,15 @@ bool captionsFit(const QWidget *form)
 
 } // namespace
 
-void fitFontToCaptions(QWidget *form, int smallestPointSize)
+void fitFontToCaptions(QWidget *form, const QStringList &designedFamilies, int smallestPointSize)
 {
     QFont font = form->font();
+    // The form was laid out for these faces: with one of them, all fits.
+    if (designedFamilies.contains(QFontInfo(font).family()))
+        return;
     while (!captionsFit(form) && font.pointSize() > smallestPointSize) {
         font.setPointSize(font.pointSize() - 1);
         form->setFont(font);
-        // A control with a style sheet does not follow its parent's font
-        // once polished, so each is told directly.
-        for (QWidget *control : form->findChildren<QWidget *>())
-            control->setFont(font);
     }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QStringList>
+
 class QWidget;
 
 namespace ui {
 
 // Steps the form's font down a point at a time until every caption fits
-// its control. With the designed face, or one with its metrics, nothing
+// its control. With a designed face, or one with its metrics, nothing
 // changes; a wider fallback face would otherwise cut captions short.
-void fitFontToCaptions(QWidget *form, int smallestPointSize);
+void fitFontToCaptions(QWidget *form, const QStringList &designedFamilies, int smallestPointSize);
 
 } // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct xcb_connection_t;
+
+// Starts programs on the display in DISPLAY and watches the X server for
+// their first top-level window to be mapped.
+class ColdStart
+{
+public:
+    ColdStart();
+    ~ColdStart();
+    ColdStart(const ColdStart &) = delete;
+    ColdStart &operator=(const ColdStart &) = delete;
+
+    struct Run
+    {
+        double millisecondsToMapped;
+        double residentKiB; // once the window has had time to paint
+    };
+
+    // Spawns the program, times it to its first mapped window, then ends it.
+    std::optional<Run> run(const QString &program);
+
+private:
+    bool waitForMap(int timeoutMs);
+
+    xcb_connection_t *connection_;
+};
+
+// Instructions a program executes until its first window contents reach the
+// screen, counted by callgrind; the program is ended right after.
+std::optional<double> instructionsToFirstPaint(const QString &program);

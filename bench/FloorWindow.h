@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// The cheapest Qt Widgets window that shows the quiz's texts: the title
+// caption and the task, in the quiz's font and window size. What any
+// program showing this text pays, and so what the quiz is measured against.
+class FloorWindow : public QWidget
+{
+public:
+    FloorWindow();
+};
