@@ -107,6 +107,20 @@ private slots:
         QCOMPARE(spoken(), QStringList());
     }
 
+    // Each completed line once, however the writes split it.
+    void eachNewLineIsSpokenOnce()
+    {
+        QWidget form;
+        ui::TextBox box(&form);
+        box.setText(QStringLiteral("задание\r\n"));
+        box.announceNewLines();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (const char16_t *more : {u"първи", u" ред\r", u"\nвтори\r\n\r\n", u"трети\n"})
+            box.setText(box.Text() + more);
+        QCOMPARE(spoken(), QStringList({"първи ред", "втори", "трети"}));
+    }
+
     void focusMarkShowsOnEveryControl()
     {
         QuizDriver quiz;

@@ -96,21 +96,24 @@ void TextBox::append(const QString &more)
         announceLinesEndedBy(appendedAt);
 }
 
-// Announces the last line that the addition ended, if it ended one.
+// Announces every non-empty line that the addition ended.
 void TextBox::announceLinesEndedBy(qsizetype appendedAt)
 {
     const QStringView text(text_);
-    qsizetype end = text.size();
-    while (end > appendedAt && text[end - 1] != u'\n' && text[end - 1] != u'\r')
-        --end;
-    if (end == appendedAt)
-        return;
-    const qsizetype lineEnd = end - (end >= 2 && text.sliced(end - 2, 2) == u"\r\n" ? 2 : 1);
-    qsizetype start = lineEnd;
-    while (start > 0 && text[start - 1] != u'\n' && text[start - 1] != u'\r')
+    const auto isBreak = [](QChar ch) {
+        return ch == u'\n' || ch == u'\r';
+    };
+    qsizetype start = appendedAt;
+    while (start > 0 && !isBreak(text[start - 1]))
         --start;
-    if (lineEnd > start)
-        announcer_->announce(text.sliced(start, lineEnd - start).toString());
+    for (qsizetype i = appendedAt; i < text.size(); ++i) {
+        if (!isBreak(text[i]))
+            continue;
+        // Between the CR and the LF of one line end lies an empty "line".
+        if (i > start)
+            announcer_->announce(text.sliced(start, i - start).toString());
+        start = i + 1;
+    }
 }
 
 } // namespace ui
