@@ -1,6 +1,11 @@
 #include "QuizModel.h"
 
+#include "ExpectedTexts.h"
+
 namespace {
+
+using expected::countries;
+using expected::parliaments;
 
 // "Country - Parliament" lines as the task text lists them for the reader.
 const QStringList readerAnswers {
@@ -13,14 +18,6 @@ const QStringList readerAnswers {
 const QColor startColour(255, 192, 128);
 
 } // namespace
-
-const QStringList QuizModel::countries {"Норвегия", "Монголия", "Полша",    "Израел",
-                                        "Турция",   "Япония",   "САЩ",      "Русия",
-                                        "Германия", "Сърбия",   "България", "Испания"};
-
-const QStringList QuizModel::parliaments {
-    "Бундестаг", "Велик Хурал",      "Диета", "Държавна дума", "Кносет",  "Конгрес", "Кортеси",
-    "Меджлис",   "Народно събрание", "Сейм",  "Скупщина",      "Стартинг"};
 
 QuizModel::QuizModel()
     : entries(parliaments)

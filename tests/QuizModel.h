@@ -12,8 +12,6 @@
 // answer list, so a fault shared with the program's own tables shows here.
 struct QuizModel
 {
-    static const QStringList countries;
-    static const QStringList parliaments;
     static constexpr int count = 12;
 
     QuizModel();

@@ -1,3 +1,4 @@
+#include "ExpectedTexts.h"
 #include "app/MainForm.h"
 
 #include <QAccessible>
@@ -18,14 +19,6 @@ QColor colourInside(QWidget *widget, QPoint at)
 {
     return widget->grab().toImage().pixelColor(at);
 }
-
-const QStringList countryCaptions {"Норвегия", "Монголия", "Полша",    "Израел",
-                                   "Турция",   "Япония",   "САЩ",      "Русия",
-                                   "Германия", "Сърбия",   "България", "Испания"};
-
-const QStringList parliamentEntries {"Бундестаг",        "Велик Хурал", "Диета",    "Държавна дума",
-                                     "Кносет",           "Конгрес",     "Кортеси",  "Меджлис",
-                                     "Народно събрание", "Сейм",        "Скупщина", "Стартинг"};
 
 const QStringList instructionLines {
     "Да се състави проект показващ междупредметна връзка География и Информатика.",
@@ -109,9 +102,9 @@ private slots:
         QCOMPARE(c.Command1(1).Caption(), "Чисти");
         QCOMPARE(c.Option1.count(), qint16(12));
         for (qint16 i = 0; i < 12; ++i)
-            QCOMPARE(c.Option1(i).Caption(), countryCaptions[i]);
-        QCOMPARE(entries(c.List1(0)), parliamentEntries);
-        QCOMPARE(entries(c.List1(1)), parliamentEntries);
+            QCOMPARE(c.Option1(i).Caption(), expected::countries[i]);
+        QCOMPARE(entries(c.List1(0)), expected::parliaments);
+        QCOMPARE(entries(c.List1(1)), expected::parliaments);
 
         QCOMPARE(c.Text1(0).Text().toString(), instructionLines.join("\r\n") + "\r\n");
         QCOMPARE(c.Text1(1).Text().toString(),
@@ -250,7 +243,7 @@ private slots:
         for (int i = 0; i < window->childCount(); ++i)
             if (window->child(i)->role() == QAccessible::RadioButton)
                 read << window->child(i)->text(QAccessible::Name);
-        QCOMPARE(read, countryCaptions);
+        QCOMPARE(read, expected::countries);
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "ExpectedTexts.h"
 #include "QuizDriver.h"
 
 #include <QApplication>
@@ -6,11 +7,8 @@
 
 namespace {
 
-const QStringList countries {"Норвегия", "Монголия", "Полша",    "Израел", "Турция",   "Япония",
-                             "САЩ",      "Русия",    "Германия", "Сърбия", "България", "Испания"};
-const QStringList parliaments {"Бундестаг",        "Велик Хурал", "Диета",    "Държавна дума",
-                               "Кносет",           "Конгрес",     "Кортеси",  "Меджлис",
-                               "Народно събрание", "Сейм",        "Скупщина", "Стартинг"};
+using expected::countries;
+using expected::parliaments;
 
 // The right parliament's position for each country, from the reader's list.
 const QList<qint16> rightPosition {11, 1, 9, 4, 7, 2, 5, 3, 0, 10, 8, 6};

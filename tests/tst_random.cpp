@@ -2,6 +2,7 @@
 // and to an independent model; after every action the whole observable
 // state must agree. QUIZ_RANDOM_ACTIONS sets how many actions in all,
 // QUIZ_RANDOM_SEED where the generator starts.
+#include "ExpectedTexts.h"
 #include "QuizDriver.h"
 #include "QuizModel.h"
 
@@ -32,7 +33,7 @@ struct Action
     {
         switch (kind) {
         case Kind::ClickCountry:
-            return QString("click country %1 (%2)").arg(arg).arg(QuizModel::countries[arg]);
+            return QString("click country %1 (%2)").arg(arg).arg(expected::countries[arg]);
         case Kind::ClickParliament:
             return QString("click parliament %1").arg(arg);
         case Kind::Compare:

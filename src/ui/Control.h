@@ -27,7 +27,7 @@ public:
     virtual void setEnabled(bool enabled);
 
     QColor BackColor() const;
-    virtual void setBackColor(const QColor &color);
+    void setBackColor(const QColor &color);
 
 protected:
     explicit Control(QWidget *widget);

@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {

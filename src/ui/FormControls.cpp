@@ -72,7 +72,7 @@ FormControls::FormControls(QWidget *form)
     }
 
     for (qint16 i = 0; i < qint16(list1Placements.size()); ++i) {
-        ListBox &list = List1.load(form, ListBox::Order::Sorted);
+        ListBox &list = List1.load(form);
         for (const QString &parliament : texts::parliaments)
             list.AddItem(parliament);
         place(list, list1Placements[i], tabStops);

@@ -18,9 +18,8 @@ bool isPosition(const QListWidget *list, qint16 position)
 
 } // namespace
 
-ListBox::ListBox(QWidget *parent, Order order)
+ListBox::ListBox(QWidget *parent)
     : Control(new QListWidget(parent))
-    , order_(order)
 {
     // Qt's own sorting would move an entry when its text changes.
     listWidget(widget())->setSortingEnabled(false);
@@ -67,14 +66,11 @@ void ListBox::setList(qint16 position, const QString &text)
 void ListBox::AddItem(const QString &text)
 {
     QListWidget *list = listWidget(widget());
-    int row = list->count();
-    if (order_ == Order::Sorted) {
-        // After any equal entries, so that equal texts keep the order they came in.
-        row = 0;
-        while (row < list->count()
-               && QString::compare(list->item(row)->text(), text, Qt::CaseInsensitive) <= 0)
-            ++row;
-    }
+    // After any equal entries, so that equal texts keep the order they came in.
+    int row = 0;
+    while (row < list->count()
+           && QString::compare(list->item(row)->text(), text, Qt::CaseInsensitive) <= 0)
+        ++row;
     list->insertItem(row, text);
 }
 

@@ -8,14 +8,12 @@
 
 namespace ui {
 
-// A list box addressed by position. A sorted one places each AddItem
-// entry in order, but an entry whose text changes later keeps its place.
+// A sorted list box addressed by position: each AddItem entry is placed in
+// order, but an entry whose text changes later keeps its place.
 class ListBox : public Control
 {
 public:
-    enum class Order { Unsorted, Sorted };
-
-    ListBox(QWidget *parent, Order order);
+    explicit ListBox(QWidget *parent);
 
     qint16 ListCount() const;
 
@@ -31,9 +29,6 @@ public:
 
     // Raised whenever the selection changes, by the user or by setListIndex.
     void onClick(std::function<void()> notify);
-
-private:
-    Order order_;
 };
 
 } // namespace ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+// The countries and parliaments as a learner must see them, typed out here
+// again so that a fault in the program's own tables cannot hide.
+namespace expected {
+
+inline const QStringList countries {"Норвегия", "Монголия", "Полша",    "Израел",
+                                    "Турция",   "Япония",   "САЩ",      "Русия",
+                                    "Германия", "Сърбия",   "България", "Испания"};
+
+inline const QStringList parliaments {
+    "Бундестаг", "Велик Хурал",      "Диета", "Държавна дума", "Кносет",  "Конгрес", "Кортеси",
+    "Меджлис",   "Народно събрание", "Сейм",  "Скупщина",      "Стартинг"};
+
+} // namespace expected
