@@ -17,6 +17,12 @@ public:
     }
 
     bool exposed() { return QTest::qWaitForWindowExposed(&form); }
+    // Keys go to the active window only.
+    bool activated()
+    {
+        form.activateWindow();
+        return QTest::qWaitForWindowActive(&form);
+    }
 
     ui::FormControls &controls() { return form.controls(); }
     quiz::Quiz &quiz() { return form.quiz(); }

@@ -77,12 +77,11 @@ class Episode
 public:
     Episode()
     {
-        QApplication::setActiveWindow(&quiz.form);
         // The start text is checked elsewhere; here it is the log's beginning.
         model.log = quiz.startLog;
     }
 
-    bool exposed() { return quiz.exposed(); }
+    bool exposed() { return quiz.exposed() && quiz.activated(); }
 
     // The countries a person could click now.
     QList<int> clickableCountries()

@@ -47,9 +47,17 @@ Announcer::Announcer(QWidget *parent)
 
 void Announcer::announce(const QString &text)
 {
-    hide();
     text_ = text;
+#if QUIZ_HAS_ANNOUNCEMENT_EVENT
+    QAccessibleAnnouncementEvent event(parentWidget(), text);
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#else
+    hide();
+    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
     show();
+#endif
 }
 
 } // namespace ui
