@@ -271,11 +271,14 @@ private:
     std::mt19937_64 random;
 };
 
+// The fallback where the variable is unset; -1 where it is set but no number.
 qint64 fromEnvironment(const char *name, qint64 fallback)
 {
+    if (!qEnvironmentVariableIsSet(name))
+        return fallback;
     bool ok = false;
     const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
-    return ok ? value : fallback;
+    return ok ? value : -1;
 }
 
 } // namespace
@@ -289,6 +292,8 @@ private slots:
     {
         const qint64 total = fromEnvironment("QUIZ_RANDOM_ACTIONS", 20000);
         const quint64 seed = quint64(fromEnvironment("QUIZ_RANDOM_SEED", 20261209));
+        // A run that compares nothing must not pass.
+        QVERIFY2(total > 0, "QUIZ_RANDOM_ACTIONS must be a positive number of actions");
         qInfo("%lld actions from seed %llu", total, seed);
 
         Generator generator(seed);

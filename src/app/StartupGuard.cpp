@@ -1,44 +1,35 @@
 #include "app/StartupGuard.h"
 
-#include <QString>
-
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
-struct HeldMessage
+// A GUI program on Windows has no console to print to: the user sees a box.
+void tellUser(const QString &text)
 {
-    QtMsgType type;
-    QString file;
-    QString function;
-    QString category;
-    int line;
-    QString text;
-};
-
-QtMessageHandler previousHandler = nullptr;
-std::vector<HeldMessage> heldMessages;
-
-void guardHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "parliament-quiz: cannot open a window, no usable display (%s)\n",
-                     qPrintable(text.section(u'\n', 0, 0)));
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    heldMessages.push_back({type, QString::fromUtf8(context.file),
-                            QString::fromUtf8(context.function),
-                            QString::fromUtf8(context.category), context.line, text});
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fflush(stderr);
+#ifdef Q_OS_WIN
+    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    if (console == nullptr || console == INVALID_HANDLE_VALUE)
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"parliament-quiz",
+                    MB_OK | MB_ICONERROR);
+#endif
 }
 
 } // namespace
 
+StartupGuard *StartupGuard::active_ = nullptr;
+
 StartupGuard::StartupGuard()
 {
-    previousHandler = qInstallMessageHandler(guardHandler);
+    active_ = this;
+    previousHandler_ = qInstallMessageHandler(handle);
 }
 
 StartupGuard::~StartupGuard()
@@ -46,19 +37,48 @@ StartupGuard::~StartupGuard()
     release();
 }
 
+void StartupGuard::handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg)
+        active_->fail(text);
+    active_->held_.push_back({type, QString::fromUtf8(context.file),
+                              QString::fromUtf8(context.function),
+                              QString::fromUtf8(context.category), context.line, text});
+}
+
+// The platform's own lines say what went wrong; the fatal one only that
+// nothing could start.
+void StartupGuard::fail(const QString &fatalText) const
+{
+    QString cause;
+    for (const HeldMessage &held : held_) {
+        if (held.category.startsWith(u"qt.qpa") && held.text.contains(u"display")) {
+            tellUser(QStringLiteral("parliament-quiz: cannot open a window, no usable display (%1)")
+                         .arg(held.text.section(u'\n', 0, 0)));
+            std::_Exit(1);
+        }
+        if (cause.isEmpty() && held.category == u"qt.qpa.plugin")
+            cause = held.text.section(u'\n', 0, 0);
+    }
+    if (cause.isEmpty())
+        cause = fatalText.section(u'\n', 0, 0);
+    tellUser(QStringLiteral("parliament-quiz: cannot open a window: %1").arg(cause));
+    std::_Exit(1);
+}
+
 void StartupGuard::release()
 {
-    if (!previousHandler)
+    if (active_ != this)
         return;
-    qInstallMessageHandler(previousHandler);
-    for (const HeldMessage &held : heldMessages) {
+    qInstallMessageHandler(previousHandler_);
+    active_ = nullptr;
+    for (const HeldMessage &held : held_) {
         const QByteArray file = held.file.toUtf8();
         const QByteArray function = held.function.toUtf8();
         const QByteArray category = held.category.toUtf8();
         const QMessageLogContext context(file.constData(), held.line, function.constData(),
                                          category.constData());
-        previousHandler(held.type, context, held.text);
+        previousHandler_(held.type, context, held.text);
     }
-    heldMessages.clear();
-    previousHandler = nullptr;
+    held_.clear();
 }
