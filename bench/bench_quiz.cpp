@@ -223,9 +223,8 @@ std::vector<Row> compareAsLogGrows(int runs)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath();
-    const QString quiz = folder + QStringLiteral("/../src/parliament-quiz");
-    const QString floor = folder + QStringLiteral("/floor-window");
+    const QString quiz = QStringLiteral(QUIZ_PROGRAM);
+    const QString floor = QStringLiteral(FLOOR_PROGRAM);
     const bool quick = app.arguments().contains(QStringLiteral("--quick"));
     const int runs = quick ? 3 : 15;
 
