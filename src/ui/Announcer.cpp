@@ -6,57 +6,67 @@ namespace ui {
 
 namespace {
 
-class AccessibleAnnouncer : public QAccessibleWidget
+constexpr qsizetype noticesKept = 8;
+
+class AccessibleNotice : public QAccessibleWidget
 {
 public:
-    explicit AccessibleAnnouncer(Announcer *announcer)
-        : QAccessibleWidget(announcer, QAccessible::Notification)
+    explicit AccessibleNotice(Notice *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
     { }
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return static_cast<const Announcer *>(widget())->text();
+            return static_cast<const Notice *>(widget())->text();
         return QAccessibleWidget::text(kind);
     }
 };
 
-QAccessibleInterface *accessibleAnnouncer(const QString &, QObject *object)
+QAccessibleInterface *accessibleNotice(const QString &, QObject *object)
 {
-    if (auto *announcer = qobject_cast<Announcer *>(object))
-        return new AccessibleAnnouncer(announcer);
+    if (auto *notice = qobject_cast<Notice *>(object))
+        return new AccessibleNotice(notice);
     return nullptr;
 }
 
 } // namespace
 
-Announcer::Announcer(QWidget *parent)
+Notice::Notice(QWidget *parent, const QString &text)
     : QWidget(parent)
+    , text_(text)
 {
     // The role must be known before the object is first asked for.
     static const bool installed = [] {
-        QAccessible::installFactory(accessibleAnnouncer);
+        QAccessible::installFactory(accessibleNotice);
         return true;
     }();
     Q_UNUSED(installed);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
-    hide();
 }
+
+Announcer::Announcer(QWidget *window)
+    : QObject(window)
+    , window_(window)
+{ }
 
 void Announcer::announce(const QString &text)
 {
     text_ = text;
 #if QUIZ_HAS_ANNOUNCEMENT_EVENT
-    QAccessibleAnnouncementEvent event(parentWidget(), text);
+    QAccessibleAnnouncementEvent event(window_, text);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
-    hide();
-    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    show();
+    for (const QPointer<Notice> &shown : std::as_const(notices_))
+        if (shown)
+            shown->hide();
+    if (notices_.size() >= noticesKept)
+        delete notices_.takeFirst();
+    notices_ << new Notice(window_, text);
+    notices_.last()->show();
 #endif
 }
 
