@@ -54,7 +54,6 @@ Announcer::Announcer(QWidget *window)
 
 void Announcer::announce(const QString &text)
 {
-    text_ = text;
 #if QUIZ_HAS_ANNOUNCEMENT_EVENT
     QAccessibleAnnouncementEvent event(window_, text);
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);

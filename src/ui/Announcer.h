@@ -38,11 +38,9 @@ public:
     explicit Announcer(QWidget *window);
 
     void announce(const QString &text);
-    QString text() const { return text_; }
 
 private:
     QWidget *window_;
-    QString text_;
     // The latest few stay, hidden, so that a reader still reading them finds them.
     QList<QPointer<Notice>> notices_;
 };
