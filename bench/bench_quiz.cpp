@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The quiz's costs against the floor: the cheapest Qt Widgets window that
 // shows the same texts. Every figure is measured side by side in one run,
 // the two programs taking turns, and reported as medians and ratios.

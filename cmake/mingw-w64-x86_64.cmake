@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Parliament quiz developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads,
 # which the static Qt for Windows is built with).
 set(CMAKE_SYSTEM_NAME Windows)

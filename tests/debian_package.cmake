@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Parliament quiz developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb from BUILD_DIR, unpacks it into a scratch root and checks
 # its files, its fields, and that the unpacked program starts and keeps running.
 file(REMOVE_RECURSE ${WORK_DIR})

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Parliament quiz developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts PROGRAM on PLATFORM with no display to open and checks that it ends
 # with status 1 and one line that matches SAYS.
 set(ENV{QT_QPA_PLATFORM} ${PLATFORM})

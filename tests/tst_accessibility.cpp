@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a learner who cannot see the screen, or cannot use a mouse, relies on:
 // verdicts spoken without moving the focus, a focus mark on every control,
 // and caption text that stands out from its background.

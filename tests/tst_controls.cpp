@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/CommandButton.h"
 #include "ui/ControlArray.h"
 #include "ui/ListBox.h"

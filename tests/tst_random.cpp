@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random sequences of user actions, sent to the real window as input events
 // and to an independent model; after every action the whole observable
 // state must agree. QUIZ_RANDOM_ACTIONS sets how many actions in all,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window under the surroundings a school machine may give it: run by
 // ctest as it is, at twice the scale, in the C locale, and with no serif
 // face installed. Whatever the surroundings, every caption must fit its

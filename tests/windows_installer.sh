@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Parliament quiz developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Windows installer given as $1 silently into the Wine prefix, as
 # a school's IT would roll it out; checks the program and its Start-menu
 # entry, starts the installed program and waits for its window, then
