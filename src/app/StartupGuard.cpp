@@ -54,19 +54,22 @@ void StartupGuard::handle(QtMsgType type, const QMessageLogContext &context, con
 // nothing could start.
 void StartupGuard::fail(const QString &fatalText) const
 {
-    QString cause;
+    QString said = QStringLiteral("parliament-quiz: cannot open a window: %1")
+                       .arg(fatalText.section(u'\n', 0, 0));
+    bool pluginNamed = false;
     for (const HeldMessage &held : held_) {
+        const QString line = held.text.section(u'\n', 0, 0);
         if (held.category.startsWith(u"qt.qpa") && held.text.contains(u"display")) {
-            tellUser(QStringLiteral("parliament-quiz: cannot open a window, no usable display (%1)")
-                         .arg(held.text.section(u'\n', 0, 0)));
-            std::_Exit(1);
+            said = QStringLiteral("parliament-quiz: cannot open a window, no usable display (%1)")
+                       .arg(line);
+            break;
         }
-        if (cause.isEmpty() && held.category == u"qt.qpa.plugin")
-            cause = held.text.section(u'\n', 0, 0);
+        if (!pluginNamed && held.category == u"qt.qpa.plugin") {
+            said = QStringLiteral("parliament-quiz: cannot open a window: %1").arg(line);
+            pluginNamed = true;
+        }
     }
-    if (cause.isEmpty())
-        cause = fatalText.section(u'\n', 0, 0);
-    tellUser(QStringLiteral("parliament-quiz: cannot open a window: %1").arg(cause));
+    tellUser(said);
     std::_Exit(1);
 }
 
