@@ -5,22 +5,32 @@
 #include "FloorWindow.h"
 
 #include "ui/BuiltInTexts.h"
+#include "ui/FormFont.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
+#include <QPainter>
+
+namespace {
+
+QWidget *afterUsingFormFont()
+{
+    ui::useFormFont();
+    return nullptr;
+}
+
+} // namespace
 
 FloorWindow::FloorWindow()
+    : QWidget(afterUsingFormFont())
+    , task_(QString(ui::texts::instructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
 {
     setFixedSize(461, 406);
-    QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setPointSize(12);
-    setFont(font);
+}
 
-    auto *title = new QLabel(ui::texts::label1Captions[0], this);
-    title->setGeometry(32, 0, 353, 25);
-    auto *task = new QPlainTextEdit(this);
-    task->setPlainText(
-        QString(ui::texts::instructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    task->setGeometry(8, 288, 449, 105);
+void FloorWindow::paintEvent(QPaintEvent *)
+{
+    // Where the quiz shows them: the title's label and the task box's text area.
+    QPainter painter(this);
+    painter.drawText(QRect(32, 0, 353, 25), Qt::AlignLeft | Qt::AlignVCenter,
+                     ui::texts::label1Captions[0]);
+    painter.drawText(QRect(12, 292, 424, 97), Qt::TextWordWrap, task_);
 }

@@ -82,7 +82,7 @@ private slots:
         QVERIFY(form->windowTitle().endsWith(" География - страна, парламент"));
         QVERIFY(form->windowTitle().indexOf(' ') > 0); // an address before it
         QCOMPARE(form->size(), QSize(461, 406));
-        QVERIFY(!form->windowIcon().isNull());
+        QTRY_VERIFY(!form->windowIcon().isNull()); // set once the window has painted
         QCOMPARE(colourInside(form.get(), {455, 100}), QColor(192, 192, 255));
 
         for (QWidget *child : form->findChildren<QWidget *>()) {

@@ -7,23 +7,13 @@
 #include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
 #include "ui/FocusMark.h"
+#include "ui/FormFont.h"
 #include "ui/Twips.h"
 
-#include <QFont>
 #include <QIcon>
 #include <QTimer>
 
 namespace {
-
-QFont formFont()
-{
-    QFont font;
-    font.setFamilies(FormWindow::designedFamilies());
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 // The sizes a title bar and a task switcher use; larger ones come from the
 // installed icon theme, and decoding them here would only slow the start.
@@ -35,25 +25,35 @@ QIcon formIcon()
     return icon;
 }
 
-} // namespace
-
-QStringList FormWindow::designedFamilies()
+// Runs before the window's own QWidget is made, so that it and every
+// control after it start in the form's font.
+QWidget *afterUsingFormFont(QWidget *parent)
 {
-    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+    ui::useFormFont();
+    return parent;
 }
 
+} // namespace
+
 FormWindow::FormWindow(QWidget *parent)
-    : QWidget(parent)
+    : QWidget(afterUsingFormFont(parent))
 {
     setWindowTitle(ui::texts::windowTitle);
-    // Decoding the icon need not hold up showing the window; the title
-    // bar takes it as soon as the event loop runs.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(formIcon()); });
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));
-    setFont(formFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(ui::formBackColor));
     setPalette(background);
     setAutoFillBackground(true);
     new ui::FocusMark(this);
+}
+
+void FormWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Decoding the icon, and loading Qt's image readers for it, need not
+    // hold up the first paint; the title bar takes it right after.
+    if (!iconRequested_) {
+        iconRequested_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(formIcon()); });
+    }
 }

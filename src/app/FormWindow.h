@@ -4,18 +4,19 @@
 
 #pragma once
 
-#include <QStringList>
 #include <QWidget>
 
 // The quiz window's own look: title, icon, fixed client area, background,
-// the font every control inherits and the mark that shows the focus.
+// the font every control starts in and the mark that shows the focus.
 // MainForm's base, so that all of it is in place before the first control.
 class FormWindow : public QWidget
 {
 public:
     explicit FormWindow(QWidget *parent = nullptr);
 
-    // The faces the form is laid out for: the designed one, then one with
-    // the same metrics where that is missing.
-    static QStringList designedFamilies();
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool iconRequested_ = false;
 };

@@ -5,13 +5,14 @@
 #include "app/MainForm.h"
 
 #include "ui/FontFit.h"
+#include "ui/FormFont.h"
 
 MainForm::MainForm(QWidget *parent)
     : FormWindow(parent)
     , controls_(this)
     , quiz_(controls_)
 {
-    ui::fitFontToCaptions(this, designedFamilies(), 8);
+    ui::fitFontToCaptions(this, ui::designedFamilies(), 8);
 
     controls_.Option1.onClick([this](qint16 index) { quiz_.Option1_Click(index); });
     controls_.List1.onClick([this](qint16 index) { quiz_.List1_Click(index); });
