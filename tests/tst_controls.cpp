@@ -210,6 +210,30 @@ private slots:
         QCOMPARE(bar->value(), bar->maximum());
     }
 
+    // A hidden box may leave its widget empty, but must show its whole text
+    // once shown, however it was written while hidden.
+    void hiddenBoxShowsItsTextWhenShown()
+    {
+        QWidget form;
+        TextBox box(&form);
+        box.setText(QStringLiteral("видим\r\n"));
+        box.setVisible(false);
+        box.setText(box.Text() + u"скрит\r\n");
+        box.setText(box.Text() + u"още");
+        QCOMPARE(box.Text().toString(), "видим\r\nскрит\r\nоще");
+        form.show();
+        box.setVisible(true);
+        QCOMPARE(shown(box), "видим\nскрит\nоще");
+        box.setText(box.Text() + u"\r\nпосле");
+        QCOMPARE(shown(box), "видим\nскрит\nоще\nпосле");
+
+        // Shown by Qt directly, not through the control, all the same.
+        box.setVisible(false);
+        box.setText(QStringLiteral("нов"));
+        box.widget()->show();
+        QCOMPARE(shown(box), "нов");
+    }
+
     void arrayClickCarriesTheElementIndex()
     {
         QWidget form;

@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include <functional>
+
 namespace ui {
 
 namespace {
@@ -27,10 +29,33 @@ QString forDisplay(QString text)
     return text;
 }
 
+// Tells its box as it is about to show, before it paints.
+class ShowingTextEdit : public QPlainTextEdit
+{
+public:
+    ShowingTextEdit(QWidget *parent, std::function<void()> showing)
+        : QPlainTextEdit(parent)
+        , showing_(std::move(showing))
+    { }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        showing_();
+        QPlainTextEdit::showEvent(event);
+    }
+
+private:
+    std::function<void()> showing_;
+};
+
 } // namespace
 
 TextBox::TextBox(QWidget *parent)
-    : Control(new QPlainTextEdit(parent))
+    : Control(new ShowingTextEdit(parent, [this] {
+        if (shownTextStale_)
+            showText();
+    }))
 {
     QPlainTextEdit *edit = textEdit(widget());
     edit->setReadOnly(true);
@@ -76,6 +101,15 @@ void TextBox::replaceAll(const QString &text)
 {
     text_ = text;
     ++revision_;
+    if (widget()->isHidden())
+        shownTextStale_ = true;
+    else
+        showText();
+}
+
+void TextBox::showText()
+{
+    shownTextStale_ = false;
     textEdit(widget())->setPlainText(forDisplay(text_));
 }
 
@@ -88,16 +122,27 @@ void TextBox::append(const QString &more)
     const qsizetype appendedAt = text_.size();
     text_ += more;
     ++revision_;
-
-    QPlainTextEdit *edit = textEdit(widget());
-    QTextCursor end(edit->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(forDisplay(completesLineEnd ? more.sliced(1) : more));
-    // Whoever extends the text wants to see what was added.
-    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    if (widget()->isHidden())
+        shownTextStale_ = true;
+    else
+        showAppended(more, completesLineEnd);
 
     if (announcer_)
         announceLinesEndedBy(appendedAt);
+}
+
+void TextBox::showAppended(const QString &more, bool completesLineEnd)
+{
+    QPlainTextEdit *edit = textEdit(widget());
+    if (shownTextStale_) {
+        showText();
+    } else {
+        QTextCursor end(edit->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(forDisplay(completesLineEnd ? more.sliced(1) : more));
+    }
+    // Whoever extends the text wants to see what was added.
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
 }
 
 // Announces every non-empty line that the addition ended.

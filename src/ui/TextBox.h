@@ -61,12 +61,17 @@ public:
 
 private:
     void replaceAll(const QString &text);
+    void showText();
+    void showAppended(const QString &more, bool completesLineEnd);
     void append(const QString &more);
     void announceLinesEndedBy(qsizetype appendedAt);
 
     QPointer<Announcer> announcer_;
     QString text_;
     quint64 revision_ = 0;
+    // A hidden box's widget gets the text only as it is shown: a box that
+    // never shows never lays it out.
+    bool shownTextStale_ = false;
 };
 
 } // namespace ui
