@@ -28,6 +28,9 @@ ListBox::ListBox(QWidget *parent)
     // Qt's own sorting would move an entry when its text changes.
     listWidget(widget())->setSortingEnabled(false);
     listWidget(widget())->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line in one font: one size serves them all, where
+    // measuring each would repeat at every layout.
+    listWidget(widget())->setUniformItemSizes(true);
 }
 
 qint16 ListBox::ListCount() const
