@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <poll.h>
 #include <spawn.h>
@@ -67,6 +68,11 @@ ColdStart::ColdStart()
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, screen->root, XCB_CW_EVENT_MASK, &mask);
+    // Qt's windows have no background of their own: until the program
+    // paints, a window shows the black root beneath it.
+    const uint32_t black = screen->black_pixel;
+    xcb_change_window_attributes(connection_, screen->root, XCB_CW_BACK_PIXEL, &black);
+    xcb_clear_area(connection_, 0, screen->root, 0, 0, 0, 0);
     xcb_flush(connection_);
 }
 
@@ -75,19 +81,52 @@ ColdStart::~ColdStart()
     xcb_disconnect(connection_);
 }
 
-bool ColdStart::waitForMap(int timeoutMs)
+uint32_t ColdStart::waitForMap(int timeoutMs)
 {
     QElapsedTimer waited;
     waited.start();
     pollfd descriptor {xcb_get_file_descriptor(connection_), POLLIN, 0};
     while (waited.elapsed() < timeoutMs) {
         while (xcb_generic_event_t *event = xcb_poll_for_event(connection_)) {
-            const bool mapped = (event->response_type & ~0x80) == XCB_MAP_NOTIFY;
+            uint32_t window = 0;
+            if ((event->response_type & ~0x80) == XCB_MAP_NOTIFY)
+                window = reinterpret_cast<xcb_map_notify_event_t *>(event)->window;
             free(event);
-            if (mapped)
-                return true;
+            if (window)
+                return window;
         }
         poll(&descriptor, 1, 50);
+    }
+    return 0;
+}
+
+// Painted once the window's middle row is no longer all black: every program
+// measured fills its background.
+bool ColdStart::waitForPaint(uint32_t window, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    xcb_get_geometry_reply_t *geometry
+        = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+    if (!geometry)
+        return false;
+    const uint16_t width = geometry->width;
+    const int16_t middle = int16_t(geometry->height / 2);
+    free(geometry);
+    while (waited.elapsed() < timeoutMs) {
+        xcb_get_image_reply_t *row = xcb_get_image_reply(
+            connection_,
+            xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, middle, width, 1, ~0u),
+            nullptr);
+        if (!row)
+            return false; // the window is gone
+        const uint8_t *pixels = xcb_get_image_data(row);
+        const int length = xcb_get_image_data_length(row);
+        const bool painted = std::any_of(pixels, pixels + length, [](uint8_t b) { return b; });
+        free(row);
+        if (painted)
+            return true;
+        QThread::usleep(500);
     }
     return false;
 }
@@ -104,12 +143,13 @@ std::optional<ColdStart::Run> ColdStart::run(const QString &program)
     const pid_t pid = spawn({program});
     if (!pid)
         return std::nullopt;
-    const bool mapped = waitForMap(20000);
+    const uint32_t window = waitForMap(20000);
+    const bool painted = window && waitForPaint(window, 20000);
     const double milliseconds = timer.nsecsElapsed() / 1e6;
     QThread::msleep(400);
     const double resident = residentKiB(pid);
     end(pid);
-    if (!mapped)
+    if (!painted)
         return std::nullopt;
     return Run {milliseconds, resident};
 }

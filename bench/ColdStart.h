@@ -12,7 +12,7 @@
 struct xcb_connection_t;
 
 // Starts programs on the display in DISPLAY and watches the X server for
-// their first top-level window to be mapped.
+// their first top-level window to be mapped and then painted.
 class ColdStart
 {
 public:
@@ -23,15 +23,18 @@ public:
 
     struct Run
     {
-        double millisecondsToMapped;
+        double millisecondsToPainted;
         double residentKiB; // once the window has had time to paint
     };
 
-    // Spawns the program, times it to its first mapped window, then ends it.
+    // Spawns the program, times it until its first window shows what it
+    // painted, then ends it.
     std::optional<Run> run(const QString &program);
 
 private:
-    bool waitForMap(int timeoutMs);
+    // The window mapped, or 0 on timeout.
+    uint32_t waitForMap(int timeoutMs);
+    bool waitForPaint(uint32_t window, int timeoutMs);
 
     xcb_connection_t *connection_;
 };

@@ -90,11 +90,11 @@ std::vector<Row> coldStart(const QString &quiz, const QString &floor, int runs)
     std::vector<double> quizTime, floorTime, quizMemory, floorMemory;
     for (int i = 0; i < runs; ++i) {
         if (auto run = starter.run(quiz)) {
-            quizTime.push_back(run->millisecondsToMapped);
+            quizTime.push_back(run->millisecondsToPainted);
             quizMemory.push_back(run->residentKiB / 1024);
         }
         if (auto run = starter.run(floor)) {
-            floorTime.push_back(run->millisecondsToMapped);
+            floorTime.push_back(run->millisecondsToPainted);
             floorMemory.push_back(run->residentKiB / 1024);
         }
     }
@@ -106,9 +106,10 @@ std::vector<Row> coldStart(const QString &quiz, const QString &floor, int runs)
             floorInstructions.push_back(*count / 1e6);
     }
     return {
-        {"cold start, spawn to window mapped", median(quizTime), median(floorTime), "ms", "≤ 1.15"},
+        {"cold start, spawn to first paint on screen", median(quizTime), median(floorTime), "ms",
+         "≤ 1.10"},
         {"cold start, instructions to first paint", median(quizInstructions),
-         median(floorInstructions), "M", "≤ 1.15"},
+         median(floorInstructions), "M", "≤ 1.10"},
         {"resident memory once shown", median(quizMemory), median(floorMemory), "MiB", "≤ 1.05"},
     };
 }
