@@ -5,27 +5,37 @@
 #include "ui/FormFont.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+
+#include <algorithm>
 
 namespace ui {
-
-QFont formFont()
-{
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    // Where no face with its metrics is installed either, still a serif.
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
 
 QStringList designedFamilies()
 {
     return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
 }
 
+QFont formFont()
+{
+    const QStringList installed = QFontDatabase::families();
+    const QStringList designed = designedFamilies();
+    const auto found = std::find_if(designed.begin(), designed.end(), [&](const QString &family) {
+        return installed.contains(family);
+    });
+    QFont font(found != designed.end() ? *found : designed.first(), 12);
+    // With neither installed, the font system's nearest serif; the captions
+    // are then fitted to it.
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 void useFormFont()
 {
     // Setting it again would send every existing widget a font change.
-    if (QApplication::font() != formFont())
-        QApplication::setFont(formFont());
+    const QFont font = formFont();
+    if (QApplication::font() != font)
+        QApplication::setFont(font);
 }
 
 } // namespace ui

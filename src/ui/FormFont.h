@@ -9,14 +9,14 @@
 
 namespace ui {
 
-// The face and size the form is laid out for. One family name: where it is
-// not installed, fontconfig maps it to a face with the same metrics, and a
-// list of families would only make every lookup try each in turn.
-QFont formFont();
-
 // The faces the form is laid out for: the designed one, then those with its
 // metrics that stand in for it where it is missing.
 QStringList designedFamilies();
+
+// The form's face and size, named by the first designed face installed. One
+// installed family is found at once; a list of families, or a name the font
+// system must map to another face, makes every lookup search for it.
+QFont formFont();
 
 // Makes the form's font the application's. Before the first widget, so that
 // none is made, laid out and then redone in another font.
