@@ -234,6 +234,27 @@ private slots:
         QCOMPARE(shown(box), "нов");
     }
 
+    // A button keeps its caption's layout between paints; a new caption or
+    // font must still paint as a button made with them.
+    void buttonCaptionFollowsTextAndFont()
+    {
+        QWidget form;
+        ui::CommandButton kept(&form), fresh(&form);
+        kept.widget()->setGeometry(0, 0, 97, 25);
+        fresh.widget()->setGeometry(0, 30, 97, 25);
+        kept.setCaption(QStringLiteral("Сравни"));
+        (void)kept.widget()->grab();
+        kept.setCaption(QStringLiteral("Чисти"));
+        fresh.setCaption(QStringLiteral("Чисти"));
+        QCOMPARE(kept.widget()->grab().toImage(), fresh.widget()->grab().toImage());
+
+        QFont smaller = kept.widget()->font();
+        smaller.setPointSize(smaller.pointSize() - 3);
+        kept.widget()->setFont(smaller);
+        fresh.widget()->setFont(smaller);
+        QCOMPARE(kept.widget()->grab().toImage(), fresh.widget()->grab().toImage());
+    }
+
     void arrayClickCarriesTheElementIndex()
     {
         QWidget form;

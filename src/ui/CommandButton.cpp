@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <QStaticText>
 
 namespace ui {
 
@@ -13,6 +14,8 @@ namespace {
 
 // Most styles turn a button's colour into a gradient or ignore it; this one
 // is filled with exactly its colour on every platform, darker while pressed.
+// Its caption is laid out once and kept: a button repaints at every press
+// and release, before its click is even handled.
 class FlatButton : public QPushButton
 {
 public:
@@ -28,8 +31,30 @@ protected:
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                        QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        drawCaption(painter);
     }
+
+private:
+    void drawCaption(QPainter &painter)
+    {
+        // An access key's & is for the general path to turn into an underline.
+        if (text().contains(u'&')) {
+            painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+            return;
+        }
+        if (caption_.text() != text() || captionFont_ != font()) {
+            caption_.setText(text());
+            caption_.setTextFormat(Qt::PlainText);
+            caption_.prepare(QTransform(), font());
+            captionFont_ = font();
+        }
+        const QSizeF size = caption_.size();
+        painter.drawStaticText(
+            QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), caption_);
+    }
+
+    QStaticText caption_;
+    QFont captionFont_;
 };
 
 } // namespace
