@@ -9,18 +9,8 @@
 
 #include <QPainter>
 
-namespace {
-
-QWidget *afterUsingFormFont()
-{
-    ui::useFormFont();
-    return nullptr;
-}
-
-} // namespace
-
 FloorWindow::FloorWindow()
-    : QWidget(afterUsingFormFont())
+    : QWidget(ui::afterUsingFormFont())
     , task_(QString(ui::texts::instructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
 {
     setFixedSize(461, 406);

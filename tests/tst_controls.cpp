@@ -239,20 +239,24 @@ private slots:
     void buttonCaptionFollowsTextAndFont()
     {
         QWidget form;
-        ui::CommandButton kept(&form), fresh(&form);
+        const auto paintedAfresh = [&form](const QString &caption, const QFont &font) {
+            ui::CommandButton fresh(&form);
+            fresh.widget()->setGeometry(0, 30, 97, 25);
+            fresh.widget()->setFont(font);
+            fresh.setCaption(caption);
+            return fresh.widget()->grab().toImage();
+        };
+        ui::CommandButton kept(&form);
         kept.widget()->setGeometry(0, 0, 97, 25);
-        fresh.widget()->setGeometry(0, 30, 97, 25);
         kept.setCaption(QStringLiteral("Сравни"));
         (void)kept.widget()->grab();
         kept.setCaption(QStringLiteral("Чисти"));
-        fresh.setCaption(QStringLiteral("Чисти"));
-        QCOMPARE(kept.widget()->grab().toImage(), fresh.widget()->grab().toImage());
+        QCOMPARE(kept.widget()->grab().toImage(), paintedAfresh("Чисти", kept.widget()->font()));
 
         QFont smaller = kept.widget()->font();
         smaller.setPointSize(smaller.pointSize() - 3);
         kept.widget()->setFont(smaller);
-        fresh.widget()->setFont(smaller);
-        QCOMPARE(kept.widget()->grab().toImage(), fresh.widget()->grab().toImage());
+        QCOMPARE(kept.widget()->grab().toImage(), paintedAfresh("Чисти", smaller));
     }
 
     void arrayClickCarriesTheElementIndex()

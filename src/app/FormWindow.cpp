@@ -25,18 +25,10 @@ QIcon formIcon()
     return icon;
 }
 
-// Runs before the window's own QWidget is made, so that it and every
-// control after it start in the form's font.
-QWidget *afterUsingFormFont(QWidget *parent)
-{
-    ui::useFormFont();
-    return parent;
-}
-
 } // namespace
 
 FormWindow::FormWindow(QWidget *parent)
-    : QWidget(afterUsingFormFont(parent))
+    : QWidget(ui::afterUsingFormFont(parent))
 {
     setWindowTitle(ui::texts::windowTitle);
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));

@@ -30,12 +30,13 @@ QFont formFont()
     return font;
 }
 
-void useFormFont()
+QWidget *afterUsingFormFont(QWidget *parent)
 {
     // Setting it again would send every existing widget a font change.
     const QFont font = formFont();
     if (QApplication::font() != font)
         QApplication::setFont(font);
+    return parent;
 }
 
 } // namespace ui

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QStringList>
 
+class QWidget;
+
 namespace ui {
 
 // The faces the form is laid out for: the designed one, then those with its
@@ -18,8 +20,9 @@ QStringList designedFamilies();
 // system must map to another face, makes every lookup search for it.
 QFont formFont();
 
-// Makes the form's font the application's. Before the first widget, so that
+// Makes the form's font the application's and gives back parent, for a
+// window's base initialiser: set before the window and its controls exist,
 // none is made, laid out and then redone in another font.
-void useFormFont();
+QWidget *afterUsingFormFont(QWidget *parent = nullptr);
 
 } // namespace ui
