@@ -8,6 +8,7 @@
 
 namespace ui {
 
+#if !QUIZ_HAS_ANNOUNCEMENT_EVENT
 namespace {
 
 constexpr qsizetype noticesKept = 8;
@@ -29,7 +30,7 @@ public:
 
 QAccessibleInterface *accessibleNotice(const QString &, QObject *object)
 {
-    if (auto *notice = qobject_cast<Notice *>(object))
+    if (auto *notice = dynamic_cast<Notice *>(object))
         return new AccessibleNotice(notice);
     return nullptr;
 }
@@ -50,6 +51,7 @@ Notice::Notice(QWidget *parent, const QString &text)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
 }
+#endif
 
 Announcer::Announcer(QWidget *window)
     : QObject(window)

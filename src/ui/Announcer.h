@@ -15,12 +15,11 @@
 
 namespace ui {
 
+#if !QUIZ_HAS_ANNOUNCEMENT_EVENT
 // One announcement before Qt 6.8: an invisible object in the notification
 // role, named by its text, that screen readers speak as it appears.
 class Notice : public QWidget
 {
-    Q_OBJECT
-
 public:
     Notice(QWidget *parent, const QString &text);
     QString text() const { return text_; }
@@ -28,6 +27,7 @@ public:
 private:
     const QString text_;
 };
+#endif
 
 // Tells assistive technology a short text without moving the focus: politely,
 // as an announcement where Qt has them. Before that, each text is a Notice of
@@ -45,8 +45,10 @@ public:
 
 private:
     QWidget *window_;
+#if !QUIZ_HAS_ANNOUNCEMENT_EVENT
     // The latest few stay, hidden, so that a reader still reading them finds them.
     QList<QPointer<Notice>> notices_;
+#endif
 };
 
 } // namespace ui
