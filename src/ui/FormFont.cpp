@@ -13,7 +13,9 @@ namespace ui {
 
 QStringList designedFamilies()
 {
-    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+    // The last is the cut-down Liberation Serif the quiz carries into the browser.
+    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+            QStringLiteral("Quiz Serif")};
 }
 
 QFont formFont()

@@ -1,0 +1,59 @@
+# SPDX-FileCopyrightText: 2026 Parliament quiz developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Lays out the quiz's web site in SITE, run as a script after the program is
+# linked: the program, Qt's loader, the page, its icons and licences, with
+# the page told how large the program is and the offline copy named after
+# what it holds. Every file a server sends compressed is also stored so,
+# once, at the strongest level: the server then sends it without work.
+#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE ${SITE})
+file(MAKE_DIRECTORY ${SITE})
+set(web ${SOURCE}/data/web)
+file(COPY
+    ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm ${PROGRAM_DIR}/qtloader.js
+    ${web}/page.js ${web}/page.css
+    ${SOURCE}/data/parliament-quiz.svg
+    ${SOURCE}/data/icons/parliament-quiz-32.png ${SOURCE}/data/icons/parliament-quiz-256.png
+    DESTINATION ${SITE})
+file(COPY_FILE ${SOURCE}/LICENSE ${SITE}/LICENSE.txt)
+file(COPY_FILE ${SOURCE}/LICENSES/OFL-1.1.txt ${SITE}/LICENSE-font.txt)
+
+set(QUIZ_TITLE "parliament-quiz.example.org География - страна, парламент")
+set(QUIZ_DESCRIPTION "Тест по география и информатика: свържете всяка от дванадесет държави с \
+името на нейния парламент.")
+set(QUIZ_PAGE_COLOR "#c0c0ff")
+file(SIZE ${SITE}/parliament-quiz.wasm QUIZ_WASM_BYTES)
+configure_file(${web}/index.html.in ${SITE}/index.html @ONLY)
+configure_file(${web}/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
+
+# The offline copy holds every file but the worker itself.
+file(GLOB files RELATIVE ${SITE} ${SITE}/*)
+list(SORT files)
+set(digests)
+set(QUIZ_SITE_FILES "'./'")
+foreach(name IN LISTS files)
+    file(SHA256 ${SITE}/${name} digest)
+    string(APPEND digests ${digest})
+    string(APPEND QUIZ_SITE_FILES ", '${name}'")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 QUIZ_SITE_VERSION)
+configure_file(${web}/service-worker.js.in ${SITE}/service-worker.js @ONLY)
+
+foreach(name IN LISTS files ITEMS service-worker.js)
+    if(NOT name MATCHES "\\.(html|js|css|wasm|svg|webmanifest|txt)$")
+        continue()
+    endif()
+    if(GZIP MATCHES "zopfli$")
+        execute_process(COMMAND ${GZIP} --i5 ${SITE}/${name} COMMAND_ERROR_IS_FATAL ANY)
+    elseif(GZIP)
+        execute_process(COMMAND ${GZIP} -9 -n -k ${SITE}/${name} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    if(BROTLI)
+        execute_process(COMMAND ${BROTLI} -q 11 -k ${SITE}/${name} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+endforeach()
