@@ -18,12 +18,21 @@ qt_add_resources(quiz_ui form_face PREFIX /fonts BASE ${PROJECT_SOURCE_DIR}/data
 
 # Left out of the download: Qt's own two faces, which the form's face
 # replaces, and the standard icons and image readers nothing here shows.
-foreach(unused Qt6::QWasmIntegrationPlugin_resources_1 Qt6::Widgets_resources_1)
-    get_target_property(configs ${unused} IMPORTED_CONFIGURATIONS)
+foreach(resources IN ITEMS Qt6::QWasmIntegrationPlugin_resources_1
+        Qt6::QWasmIntegrationPlugin_resources_2 Qt6::Widgets_resources_1
+        Qt6::Widgets_resources_2 Qt6::Widgets_resources_3 Qt6::Widgets_resources_4)
+    if(NOT TARGET ${resources})
+        continue()
+    endif()
+    get_target_property(objects ${resources} IMPORTED_OBJECTS_RELEASE)
+    if(NOT objects MATCHES "/qrc_(wasmfonts|qstyle)_init")
+        continue()
+    endif()
+    get_target_property(configs ${resources} IMPORTED_CONFIGURATIONS)
     foreach(config IN LISTS configs)
-        set_target_properties(${unused} PROPERTIES IMPORTED_OBJECTS_${config} "")
+        set_target_properties(${resources} PROPERTIES IMPORTED_OBJECTS_${config} "")
     endforeach()
-    set_target_properties(${unused} PROPERTIES IMPORTED_OBJECTS "")
+    set_target_properties(${resources} PROPERTIES IMPORTED_OBJECTS "")
 endforeach()
 qt_import_plugins(parliament-quiz EXCLUDE_BY_TYPE imageformats)
 

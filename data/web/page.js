@@ -55,7 +55,9 @@
         // A copy counts the bytes; the original compiles as it streams in and
         // keeps its address, so the browser can keep the compiled code.
         showArrival(response.clone()).catch(() => {});
-        return WebAssembly.compileStreaming(response);
+        const program = await WebAssembly.compileStreaming(response);
+        performance.mark('quiz-compiled');
+        return program;
     }
 
     const failed = error => {
@@ -71,6 +73,7 @@
             entryFunction: parliament_quiz_entry,
             containerElements: [screen],
             onLoaded: () => {
+                performance.mark('quiz-started');
                 loading.hidden = true;
                 screen.classList.remove('loading');
             },

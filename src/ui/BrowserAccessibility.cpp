@@ -293,6 +293,22 @@ public:
             instance_->controls_[index].choose(datasetNumber(target, "option"));
     }
 
+    // Tab past the last control, or Shift+Tab before the first, leaves the
+    // form for the rest of the page (or the page that embeds it) rather than
+    // going round inside it: Qt does not see those two keys.
+    static void keyDown(val event)
+    {
+        if (!instance_ || event["key"].as<std::string>() != "Tab" || event["altKey"].as<bool>()
+            || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
+            return;
+        const QList<QWidget *> stops = instance_->tabStops();
+        if (stops.isEmpty())
+            return;
+        QWidget *edge = event["shiftKey"].as<bool>() ? stops.first() : stops.last();
+        if (QApplication::focusWidget() == edge)
+            event.call<void>("stopPropagation");
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -350,6 +366,12 @@ private:
         root_.call<void>("setAttribute", std::string("aria-label"), utf8(form_->windowTitle()));
         root_.call<void>("addEventListener", std::string("click"),
                          val::module_property("quizActivateControl"));
+        root_.call<void>("addEventListener", std::string("keydown"),
+                         val::module_property("quizKeyDown"));
+        // The canvas is no stop of its own; the controls' elements are.
+        val canvas = window.call<val>("querySelector", std::string("canvas"));
+        if (!canvas.isNull())
+            canvas.set("tabIndex", -1);
         QAccessibleInterface *form = QAccessible::queryAccessibleInterface(form_);
         for (int i = 0; i < form->childCount(); ++i) {
             QAccessibleInterface *control = form->child(i);
@@ -377,14 +399,31 @@ private:
         followFocus();
     }
 
+    QList<QWidget *> tabStops() const
+    {
+        QList<QWidget *> stops;
+        for (QWidget *widget = form_->nextInFocusChain(); widget != form_;
+             widget = widget->nextInFocusChain()) {
+            if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy()
+                && (widget->focusPolicy() & Qt::TabFocus))
+                stops << widget;
+        }
+        return stops;
+    }
+
     // The browser's focus goes where the form's is, unless the learner has
-    // taken it elsewhere on the page or out of it.
+    // taken it elsewhere on the page or out of it. That control is also the
+    // one the browser's Tab comes back to from the rest of the page.
     void followFocus()
     {
         QWidget *focused = QApplication::focusWidget();
         for (const MirroredControl &control : controls_) {
             if (control.control()->object() != focused)
                 continue;
+            if (!tabStop_.isUndefined())
+                tabStop_.set("tabIndex", -1);
+            tabStop_ = control.element();
+            tabStop_.set("tabIndex", 0);
             val document = val::global("document");
             val active = document["activeElement"];
             const bool onPage = active.isNull() || active.equals(document["body"]);
@@ -416,6 +455,7 @@ private:
     QTimer sync_;
     std::vector<MirroredControl> controls_;
     val root_ = val::undefined();
+    val tabStop_ = val::undefined();
     val live_ = val::undefined();
 };
 
@@ -431,4 +471,5 @@ void mirrorAccessibility(QWidget *form)
 EMSCRIPTEN_BINDINGS(quiz_accessibility)
 {
     emscripten::function("quizActivateControl", &ui::browser::Mirror::activate);
+    emscripten::function("quizKeyDown", &ui::browser::Mirror::keyDown);
 }

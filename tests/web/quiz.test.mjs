@@ -211,6 +211,17 @@ describe('a round', () => {
         assert.equal(await focusedName(), 'button Сравни');
     });
 
+    test('Tab past the last control leaves the quiz for the page; Shift+Tab comes back', async () => {
+        const inQuiz = () => page.evaluate(() => document.activeElement?.id === 'qt-shadow-container');
+        await press('Tab');
+        assert.equal(await focusedName(), 'button Чисти');
+        await press('Tab');
+        assert.equal(await inQuiz(), false);
+        await press('Shift+Tab');
+        assert.equal(await inQuiz(), true);
+        assert.equal(await focusedName(), 'button Чисти');
+    });
+
     test('Чисти brings back every country and entry, and keeps the log', async () => {
         const log = await logText();
         const heard = await page.evaluate(() => window.heard.length);
