@@ -147,6 +147,21 @@ describe('the page', () => {
         assert.equal(await page.evaluate(() => localStorage.length + sessionStorage.length), 0);
     });
 
+    test('says in plain Bulgarian when the browser cannot run the quiz', async () => {
+        const problem = async options => {
+            const other = await browser.newContext({ serviceWorkers: 'block', ...options });
+            const visit = await other.newPage();
+            if (options.javaScriptEnabled)
+                await visit.addInitScript(() => { delete globalThis.WebAssembly; });
+            await visit.goto(url);
+            const text = await visit.locator('#problem:not([hidden]), noscript .problem').innerText();
+            await other.close();
+            return text;
+        };
+        assert.match(await problem({ javaScriptEnabled: true }), /^Този браузър не може да изпълни/);
+        assert.match(await problem({ javaScriptEnabled: false }), /^Тестът работи само с включен JavaScript/);
+    });
+
     test('names every control with its role, in the form\'s order', async () => {
         const tree = await accessibilityTree();
         assert.deepEqual(tree.filter(n => n.role === 'radio').map(n => [n.name, n.checked]),
