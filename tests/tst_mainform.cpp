@@ -185,13 +185,11 @@ private slots:
 
     void logBoxCannotBeTypedInto()
     {
-        ui::TextBox &log = form->controls().Text1(0);
-        const QString before = log.Text().toString();
-        QTest::keyClicks(log.widget(), "abc");
-        QTest::keyClick(log.widget(), Qt::Key_Return);
-        QCOMPARE(log.Text().toString(), before);
-        QCOMPARE(static_cast<QPlainTextEdit *>(log.widget())->toPlainText() + "\n",
-                 QString(before).replace("\r\n", "\n") + "\n");
+        auto *log = static_cast<QPlainTextEdit *>(form->controls().Text1(0).widget());
+        const QString shown = log->toPlainText();
+        QTest::keyClicks(log, "abc");
+        QTest::keyClick(log, Qt::Key_Return);
+        QCOMPARE(log->toPlainText(), shown);
     }
 
     void tabVisitsControlsInDesignedOrder()
