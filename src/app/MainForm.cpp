@@ -7,12 +7,17 @@
 #include "ui/FontFit.h"
 #include "ui/FormFont.h"
 
+namespace {
+// Below this a caption would be too small to read; it is cut instead.
+constexpr int smallestCaptionPointSize = 8;
+} // namespace
+
 MainForm::MainForm(QWidget *parent)
     : FormWindow(parent)
     , controls_(this)
     , quiz_(controls_)
 {
-    ui::fitFontToCaptions(this, ui::designedFamilies(), 8);
+    ui::fitFontToCaptions(this, ui::designedFamilies(), smallestCaptionPointSize);
 
     controls_.Option1.onClick([this](qint16 index) { quiz_.Option1_Click(index); });
     controls_.List1.onClick([this](qint16 index) { quiz_.List1_Click(index); });

@@ -9,10 +9,10 @@ namespace quiz {
 
 void Quiz::clearAction(qint16 masterLast)
 {
-    Label1(3).setVisible(true);
-    Label1(3).setBackColor(QColor(ui::headingColor));
-    Label1(4).setVisible(true);
-    Label1(4).setBackColor(QColor(ui::headingColor));
+    Label1(rightVerdict).setVisible(true);
+    Label1(rightVerdict).setBackColor(QColor(ui::labelBackColor));
+    Label1(wrongVerdict).setVisible(true);
+    Label1(wrongVerdict).setBackColor(QColor(ui::labelBackColor));
 
     List1(0).setListIndex(-1);
     List1(0).Clear();

@@ -24,9 +24,9 @@ void Quiz::compareAction()
     List1(0).setList(selectedParliament, usedEntry);
 
     // Exactly one verdict shows; the log's verdict word is read from it.
-    const qint16 verdictLabel = matchFound ? 3 : 4;
-    Label1(3).setVisible(matchFound);
-    Label1(4).setVisible(!matchFound);
+    const qint16 verdictLabel = matchFound ? rightVerdict : wrongVerdict;
+    Label1(rightVerdict).setVisible(matchFound);
+    Label1(wrongVerdict).setVisible(!matchFound);
     Text1(0).setText(Text1(0).Text() + logVerdictSeparator + Label1(verdictLabel).Caption()
                      + lineEnd);
 

@@ -29,6 +29,10 @@ private:
     void clearAction(qint16 masterLast);
     void showBothVerdicts();
 
+    // The verdict labels: Label1(3) says "right", Label1(4) "wrong".
+    static constexpr qint16 rightVerdict = 3;
+    static constexpr qint16 wrongVerdict = 4;
+
     ui::ControlArray<ui::TextBox> &Text1;
     ui::ControlArray<ui::Label> &Label1;
     ui::ControlArray<ui::OptionButton> &Option1;

@@ -22,8 +22,8 @@ void Quiz::List1_Click(qint16 /*index*/)
 // Both verdicts side by side is the neutral display of a fresh choice.
 void Quiz::showBothVerdicts()
 {
-    Label1(3).setVisible(true);
-    Label1(4).setVisible(true);
+    Label1(rightVerdict).setVisible(true);
+    Label1(wrongVerdict).setVisible(true);
 }
 
 } // namespace quiz

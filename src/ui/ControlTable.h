@@ -29,7 +29,7 @@ constexpr int formWidthTwips = 6915;
 constexpr int formHeightTwips = 6090;
 constexpr QRgb formBackColor = qRgb(192, 192, 255);
 
-constexpr QRgb headingColor = qRgb(255, 192, 128);
+constexpr QRgb labelBackColor = qRgb(255, 192, 128);
 constexpr QRgb countryColor = qRgb(255, 128, 0);
 constexpr QRgb compareColor = qRgb(128, 255, 128);
 constexpr QRgb clearColor = qRgb(255, 0, 0);
@@ -38,11 +38,11 @@ constexpr qint16 countryCount = 12;
 
 // Label1: 0 title, 1 and 2 column headings, 3 right and 4 wrong verdict.
 constexpr std::array<Placement, 5> label1Placements {{
-    {480, 0, 5295, 375, headingColor, 2, true},
-    {480, 720, 1575, 375, headingColor, 3, true},
-    {2400, 720, 2775, 375, headingColor, 4, true},
-    {2640, 3240, 1095, 375, headingColor, 18, true},
-    {4200, 3240, 1095, 375, headingColor, 19, true},
+    {480, 0, 5295, 375, labelBackColor, 2, true},
+    {480, 720, 1575, 375, labelBackColor, 3, true},
+    {2400, 720, 2775, 375, labelBackColor, 4, true},
+    {2640, 3240, 1095, 375, labelBackColor, 18, true},
+    {4200, 3240, 1095, 375, labelBackColor, 19, true},
 }};
 
 // Option1: one country button per index, stacked down the left column.
