@@ -7,6 +7,7 @@
 // and caption text that stands out from its background.
 #include "QuizDriver.h"
 #include "ui/Announcer.h"
+#include "ui/Contrast.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,8 +15,6 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-
-#include <cmath>
 
 namespace {
 
@@ -65,21 +64,6 @@ QStringList spoken()
         }
     }
     return lines;
-}
-
-double luminance(QColor colour)
-{
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
-        + 0.0722 * linear(colour.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
 } // namespace
@@ -199,14 +183,16 @@ private slots:
             for (int y = area.top(); y <= area.bottom(); ++y) {
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const QColor pixel = shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
-                    if (luminance(pixel) < luminance(darkest))
+                    // Contrast with black grows with a colour's luminance.
+                    const double brightness = ui::contrastRatio(pixel, Qt::black);
+                    if (brightness < ui::contrastRatio(darkest, Qt::black))
                         darkest = pixel;
-                    if (luminance(pixel) > luminance(lightest))
+                    if (brightness > ui::contrastRatio(lightest, Qt::black))
                         lightest = pixel;
                 }
             }
             QVERIFY2(
-                contrast(darkest, lightest) >= 4.5,
+                ui::contrastRatio(darkest, lightest) >= 4.5,
                 qPrintable(QString("%1: %2 on %3")
                                .arg(control->accessibleName(), darkest.name(), lightest.name())));
         }

@@ -37,11 +37,6 @@ protected:
 private:
     void drawCaption(QPainter &painter)
     {
-        // An access key's & is for the general path to turn into an underline.
-        if (text().contains(u'&')) {
-            painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
-            return;
-        }
         if (caption_.text() != text() || captionFont_ != font()) {
             caption_.setText(text());
             caption_.setTextFormat(Qt::PlainText);

@@ -11,6 +11,38 @@
 
 namespace ui {
 
+namespace {
+
+// Qt makes an exclusive group one tab stop, the button last focused; once
+// that one is disabled Tab never reaches the group again. Moves the tab stop
+// to the checked button, or the first enabled one, whenever that happens.
+void keepGroupReachableByTab(QButtonGroup *group)
+{
+    const QList<QAbstractButton *> buttons = group->buttons();
+    const auto isEnabledTabStop = [](const QAbstractButton *button) {
+        return button->isEnabled() && (button->focusPolicy() & Qt::TabFocus);
+    };
+    if (std::any_of(buttons.begin(), buttons.end(), isEnabledTabStop))
+        return;
+
+    // The checked button is where a keyboard user expects to land.
+    QAbstractButton *tabStop = group->checkedButton();
+    if (!tabStop || !tabStop->isEnabled()) {
+        const auto firstEnabled = std::find_if(buttons.begin(), buttons.end(),
+                                               [](auto *button) { return button->isEnabled(); });
+        if (firstEnabled == buttons.end())
+            return; // nothing left to answer
+        tabStop = *firstEnabled;
+    }
+    for (QAbstractButton *button : buttons) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == tabStop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
+
+} // namespace
+
 OptionButton::OptionButton(QWidget *parent, QButtonGroup *group)
     : Control(new QRadioButton(parent))
     , group_(group)
@@ -47,31 +79,6 @@ void OptionButton::onClick(std::function<void()> notify)
                          if (checked)
                              notify();
                      });
-}
-
-void keepGroupReachableByTab(QButtonGroup *group)
-{
-    const QList<QAbstractButton *> buttons = group->buttons();
-    const auto isEnabledTabStop = [](const QAbstractButton *button) {
-        return button->isEnabled() && (button->focusPolicy() & Qt::TabFocus);
-    };
-    if (std::any_of(buttons.begin(), buttons.end(), isEnabledTabStop))
-        return;
-
-    // The checked button is where a keyboard user expects to land.
-    QAbstractButton *tabStop = group->checkedButton();
-    if (!tabStop || !tabStop->isEnabled()) {
-        const auto firstEnabled = std::find_if(buttons.begin(), buttons.end(),
-                                               [](auto *button) { return button->isEnabled(); });
-        if (firstEnabled == buttons.end())
-            return; // nothing left to answer
-        tabStop = *firstEnabled;
-    }
-    for (QAbstractButton *button : buttons) {
-        const Qt::FocusPolicy policy = button->focusPolicy();
-        button->setFocusPolicy(button == tabStop ? Qt::FocusPolicy(policy | Qt::TabFocus)
-                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
-    }
 }
 
 } // namespace ui

@@ -35,9 +35,4 @@ private:
     QButtonGroup *group_;
 };
 
-// Qt makes an exclusive group one tab stop, the button last focused; once
-// that one is disabled Tab never reaches the group again. Moves the tab stop
-// to the checked button, or the first enabled one, whenever that happens.
-void keepGroupReachableByTab(QButtonGroup *group);
-
 } // namespace ui
