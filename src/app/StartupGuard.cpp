@@ -54,21 +54,21 @@ void StartupGuard::handle(QtMsgType type, const QMessageLogContext &context, con
 // nothing could start.
 void StartupGuard::fail(const QString &fatalText) const
 {
-    QString said = QStringLiteral("parliament-quiz: cannot open a window: %1")
-                       .arg(fatalText.section(u'\n', 0, 0));
+    const QString cannotOpen = QStringLiteral("parliament-quiz: cannot open a window");
+    QString cause = QStringLiteral(": ") + fatalText.section(u'\n', 0, 0);
     bool pluginNamed = false;
     for (const HeldMessage &held : held_) {
         const QString line = held.text.section(u'\n', 0, 0);
         if (held.category.startsWith(u"qt.qpa") && held.text.contains(u"display")) {
-            said = QStringLiteral("parliament-quiz: cannot open a window, no usable display (%1)")
-                       .arg(line);
+            cause = QStringLiteral(", no usable display (%1)").arg(line);
             break;
         }
         if (!pluginNamed && held.category == u"qt.qpa.plugin") {
-            said = QStringLiteral("parliament-quiz: cannot open a window: %1").arg(line);
+            cause = QStringLiteral(": ") + line;
             pluginNamed = true;
         }
     }
+    const QString said = cannotOpen + cause;
     tellUser(said);
     std::_Exit(1);
 }
