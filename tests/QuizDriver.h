@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ListEntries.h"
 #include "app/MainForm.h"
 
 #include <QListWidget>
@@ -52,13 +53,7 @@ public:
     // What the quiz has written since the window opened.
     QString written() { return log().mid(startLog.size()); }
 
-    QStringList entries()
-    {
-        QStringList all;
-        for (qint16 i = 0; i < controls().List1(0).ListCount(); ++i)
-            all << controls().List1(0).List(i);
-        return all;
-    }
+    QStringList entries() { return ::entries(controls().List1(0)); }
 
     // Which verdicts show: "both", "right", "wrong" or "none".
     QString verdicts()

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ListEntries.h"
 #include "ui/CommandButton.h"
 #include "ui/ControlArray.h"
 #include "ui/ListBox.h"
@@ -20,14 +21,6 @@ using ui::ListBox;
 using ui::TextBox;
 
 namespace {
-
-QStringList entries(const ListBox &list)
-{
-    QStringList all;
-    for (qint16 i = 0; i < list.ListCount(); ++i)
-        all << list.List(i);
-    return all;
-}
 
 QString shown(const TextBox &box)
 {

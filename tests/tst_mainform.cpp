@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ExpectedTexts.h"
+#include "ListEntries.h"
 #include "app/MainForm.h"
 
 #include <QAccessible>
@@ -53,14 +54,6 @@ const QStringList instructionLines {
     "Сърбия - Скупщина",
     "Норвегия - Стартинг",
 };
-
-QStringList entries(const ui::ListBox &list)
-{
-    QStringList all;
-    for (qint16 i = 0; i < list.ListCount(); ++i)
-        all << list.List(i);
-    return all;
-}
 
 } // namespace
 
