@@ -312,10 +312,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        // Changes that Qt tells only to an active screen reader of its own
-        // (a list's selection) follow the input that made them.
+        // Changes that Qt tells no screen reader of (where a scrolled list's
+        // entries now are) follow the input that made them.
         switch (event->type()) {
         case QEvent::MouseButtonRelease:
+        case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             sync_.start();
