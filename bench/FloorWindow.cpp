@@ -10,7 +10,7 @@
 #include <QPainter>
 
 FloorWindow::FloorWindow()
-    : QWidget(ui::afterUsingFormFont())
+    : QWidget(ui::parentWithFormFontSet())
     , task_(QString(ui::texts::instructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
 {
     setFixedSize(461, 406);

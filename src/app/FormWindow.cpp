@@ -28,7 +28,7 @@ QIcon formIcon()
 } // namespace
 
 FormWindow::FormWindow(QWidget *parent)
-    : QWidget(ui::afterUsingFormFont(parent))
+    : QWidget(ui::parentWithFormFontSet(parent))
 {
     setWindowTitle(ui::texts::windowTitle);
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));

@@ -32,7 +32,7 @@ QFont formFont()
     return font;
 }
 
-QWidget *afterUsingFormFont(QWidget *parent)
+QWidget *parentWithFormFontSet(QWidget *parent)
 {
     // Setting it again would send every existing widget a font change.
     const QFont font = formFont();

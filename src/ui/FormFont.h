@@ -20,9 +20,10 @@ QStringList designedFamilies();
 // system must map to another face, makes every lookup search for it.
 QFont formFont();
 
-// Makes the form's font the application's and gives back parent, for a
-// window's base initialiser: set before the window and its controls exist,
-// none is made, laid out and then redone in another font.
-QWidget *afterUsingFormFont(QWidget *parent = nullptr);
+// Makes the form's font the application's, then gives back `parent`: called
+// in a window's base initialiser (QWidget(parentWithFormFontSet(parent))),
+// it runs before the window and its controls exist, so none of them is made,
+// laid out and then redone in another font.
+QWidget *parentWithFormFontSet(QWidget *parent = nullptr);
 
 } // namespace ui
