@@ -90,21 +90,17 @@ void TextBox::setText(TextValue text)
 
 void TextBox::setText(const QString &text)
 {
-    // Filling an empty box is no extension: its reader starts at the top.
-    if (!text_.isEmpty() && text.startsWith(text_))
-        append(text.sliced(text_.size()));
-    else
-        replaceAll(text);
-}
-
-void TextBox::replaceAll(const QString &text)
-{
     text_ = text;
     ++revision_;
+    whenShown([this] { showText(); });
+}
+
+void TextBox::whenShown(const std::function<void()> &show)
+{
     if (widget()->isHidden())
         shownTextStale_ = true;
     else
-        showText();
+        show();
 }
 
 void TextBox::showText()
@@ -122,10 +118,7 @@ void TextBox::append(const QString &more)
     const qsizetype appendedAt = text_.size();
     text_ += more;
     ++revision_;
-    if (widget()->isHidden())
-        shownTextStale_ = true;
-    else
-        showAppended(more, completesLineEnd);
+    whenShown([&] { showAppended(more, completesLineEnd); });
 
     if (announcer_)
         announceLinesEndedBy(appendedAt);

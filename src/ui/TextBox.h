@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 namespace ui {
 
 class Announcer;
@@ -60,7 +62,8 @@ public:
     void setText(const QString &text);
 
 private:
-    void replaceAll(const QString &text);
+    // Shows a change now, or marks the text for showing once the box is.
+    void whenShown(const std::function<void()> &show);
     void showText();
     void showAppended(const QString &more, bool completesLineEnd);
     void append(const QString &more);
