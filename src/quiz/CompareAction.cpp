@@ -4,11 +4,17 @@
 
 #include "quiz/AnswerKey.h"
 #include "quiz/Quiz.h"
-#include "ui/BuiltInTexts.h"
 
 namespace quiz {
 
-using namespace ui::texts;
+namespace {
+// The answer log: country, " : ", parliament, " е ", verdict, line end.
+const QString logCountrySeparator = QStringLiteral(" : ");
+const QString logVerdictSeparator = QStringLiteral(" е ");
+const QString lineEnd = QStringLiteral("\r\n");
+// What a parliament entry turns into once it has been answered.
+const QString usedEntry = QStringLiteral("  ");
+} // namespace
 
 void Quiz::compareAction()
 {

@@ -80,9 +80,4 @@ const QString quotation = QStringLiteral(
 const QString parliamentListName = QStringLiteral("Парламент");
 const QString logBoxName = QStringLiteral("Задание и дневник на отговорите");
 
-const QString logCountrySeparator = QStringLiteral(" : ");
-const QString logVerdictSeparator = QStringLiteral(" е ");
-const QString lineEnd = QStringLiteral("\r\n");
-const QString usedEntry = QStringLiteral("  ");
-
 } // namespace ui::texts

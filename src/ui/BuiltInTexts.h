@@ -8,7 +8,7 @@
 
 #include <array>
 
-// Every text the form shows, and the pieces the answer log is built from.
+// Every text the form shows.
 namespace ui::texts {
 
 extern const QString windowTitle;
@@ -30,12 +30,5 @@ extern const QString quotation;
 // What a screen reader calls the controls that have no caption of their own.
 extern const QString parliamentListName;
 extern const QString logBoxName;
-
-// The answer log: country, " : ", parliament, " е ", verdict, line end.
-extern const QString logCountrySeparator;
-extern const QString logVerdictSeparator;
-extern const QString lineEnd;
-// What a parliament entry turns into once it has been answered.
-extern const QString usedEntry;
 
 } // namespace ui::texts

@@ -34,8 +34,6 @@ constexpr QRgb countryColor = qRgb(255, 128, 0);
 constexpr QRgb compareColor = qRgb(128, 255, 128);
 constexpr QRgb clearColor = qRgb(255, 0, 0);
 
-constexpr qint16 countryCount = 12;
-
 // Label1: 0 title, 1 and 2 column headings, 3 right and 4 wrong verdict.
 constexpr std::array<Placement, 5> label1Placements {{
     {480, 0, 5295, 375, labelBackColor, 2, true},

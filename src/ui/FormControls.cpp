@@ -60,6 +60,7 @@ FormControls::FormControls(QWidget *form)
         place(label, label1Placements[i], tabStops);
     }
 
+    const auto countryCount = qint16(texts::countries.size());
     for (qint16 i = 0; i < countryCount; ++i) {
         OptionButton &country = Option1.load(form, countryGroup);
         country.setCaption(texts::countries[i]);
