@@ -42,8 +42,9 @@ void orderTabStops(std::vector<TabStop> tabStops)
 } // namespace
 
 FormControls::FormControls(QWidget *form)
-    : countryGroup(new QButtonGroup(form))
 {
+    // The twelve country buttons' exclusive group, owned by the form.
+    auto *countryGroup = new QButtonGroup(form);
     std::vector<TabStop> tabStops;
 
     for (qint16 i = 0; i < qint16(text1Placements.size()); ++i)

@@ -11,7 +11,6 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 
-class QButtonGroup;
 class QWidget;
 
 namespace ui {
@@ -23,9 +22,6 @@ struct FormControls
     explicit FormControls(QWidget *form);
     FormControls(const FormControls &) = delete;
     FormControls &operator=(const FormControls &) = delete;
-
-    // The twelve country buttons' exclusive group.
-    QButtonGroup *const countryGroup;
 
     ControlArray<TextBox> Text1;
     ControlArray<Label> Label1;
