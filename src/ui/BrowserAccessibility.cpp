@@ -150,13 +150,17 @@ public:
     }
 
 private:
+    // An empty value takes the attribute away.
     void setAttribute(const char *attribute, const std::string &value)
     {
-        std::string &shown = shown_[attribute];
-        if (shown == value && !shown.empty())
+        auto [shown, added] = shown_.try_emplace(attribute, value);
+        if (!added && shown->second == value)
             return;
-        shown = value;
-        element_.call<void>("setAttribute", std::string(attribute), value);
+        shown->second = value;
+        if (value.empty())
+            element_.call<void>("removeAttribute", std::string(attribute));
+        else
+            element_.call<void>("setAttribute", std::string(attribute), value);
     }
 
     void setProperty(const char *property, const std::string &value)
@@ -211,10 +215,7 @@ private:
             if (state.focused || (current.empty() && state.selected))
                 current = option["id"].as<std::string>();
         }
-        if (current.empty())
-            element_.call<void>("removeAttribute", std::string("aria-activedescendant"));
-        else
-            setAttribute("aria-activedescendant", current);
+        setAttribute("aria-activedescendant", current);
     }
 
     // A log only grows at its end: the new part is appended, and the whole
@@ -362,13 +363,13 @@ private:
         for (int i = 0; i < offers["length"].as<int>(); ++i)
             offers[i].set("hidden", true);
 
-        root_ = createElement("div");
-        root_.call<void>("setAttribute", std::string("role"), std::string("group"));
-        root_.call<void>("setAttribute", std::string("aria-label"), utf8(form_->windowTitle()));
-        root_.call<void>("addEventListener", std::string("click"),
-                         val::module_property("quizActivateControl"));
-        root_.call<void>("addEventListener", std::string("keydown"),
-                         val::module_property("quizKeyDown"));
+        val root = createElement("div");
+        root.call<void>("setAttribute", std::string("role"), std::string("group"));
+        root.call<void>("setAttribute", std::string("aria-label"), utf8(form_->windowTitle()));
+        root.call<void>("addEventListener", std::string("click"),
+                        val::module_property("quizActivateControl"));
+        root.call<void>("addEventListener", std::string("keydown"),
+                        val::module_property("quizKeyDown"));
         // The canvas is no stop of its own; the controls' elements are.
         val canvas = window.call<val>("querySelector", std::string("canvas"));
         if (!canvas.isNull())
@@ -380,14 +381,14 @@ private:
             if (*role == '\0')
                 continue;
             controls_.emplace_back(control, role, int(controls_.size()));
-            root_.call<void>("appendChild", controls_.back().element());
+            root.call<void>("appendChild", controls_.back().element());
         }
         live_ = createElement("div");
         live_.call<void>("setAttribute", std::string("aria-live"), std::string("polite"));
         live_.call<void>("setAttribute", std::string("aria-relevant"), std::string("additions"));
         live_.set("id", std::string("quiz-announcements"));
-        root_.call<void>("appendChild", live_);
-        container.call<void>("appendChild", root_);
+        root.call<void>("appendChild", live_);
+        container.call<void>("appendChild", root);
         return true;
     }
 
@@ -421,10 +422,12 @@ private:
         for (const MirroredControl &control : controls_) {
             if (control.control()->object() != focused)
                 continue;
-            if (!tabStop_.isUndefined())
-                tabStop_.set("tabIndex", -1);
-            tabStop_ = control.element();
-            tabStop_.set("tabIndex", 0);
+            if (!tabStop_.equals(control.element())) {
+                if (!tabStop_.isUndefined())
+                    tabStop_.set("tabIndex", -1);
+                tabStop_ = control.element();
+                tabStop_.set("tabIndex", 0);
+            }
             val document = val::global("document");
             val active = document["activeElement"];
             const bool onPage = active.isNull() || active.equals(document["body"]);
@@ -455,7 +458,6 @@ private:
     QPointer<QWidget> form_;
     QTimer sync_;
     std::vector<MirroredControl> controls_;
-    val root_ = val::undefined();
     val tabStop_ = val::undefined();
     val live_ = val::undefined();
 };
