@@ -104,3 +104,6 @@ target_link_options(uia_listener PRIVATE -municode)
 add_test(NAME announcements_reach_ui_automation
     COMMAND sh ${windows_dir}/test-announcements $<TARGET_FILE:parliament-quiz>
         $<TARGET_FILE:uia_listener>)
+
+add_test(NAME windows_program_is_self_contained
+    COMMAND sh ${windows_dir}/check-program $<TARGET_FILE:parliament-quiz>)
