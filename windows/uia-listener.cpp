@@ -6,16 +6,14 @@
 // for the quiz's window, as every screen reader does first (Qt raises no UI
 // Automation event before someone has asked), then finds the first country,
 // the first parliament and "Сравни" through UI Automation, presses them, and
-// prints the log line that compare must give. Text goes out escaped as Wine's traces write it, so that
-// the test can look for it there.
-
-#include <windows.h>
-
-#include <uiautomation.h>
+// prints the log line that compare must give. Text goes out escaped as Wine's traces write it, so
+// that the test can look for it there.
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <uiautomation.h>
+#include <windows.h>
 
 namespace {
 
@@ -50,7 +48,8 @@ HWND quizWindow()
             [](HWND window, LPARAM result) -> BOOL {
                 wchar_t title[256] = {};
                 GetWindowTextW(window, title, 256);
-                if (IsWindowVisible(window) && std::wcsstr(title, L"География - страна, парламент")) {
+                if (IsWindowVisible(window)
+                    && std::wcsstr(title, L"География - страна, парламент")) {
                     *reinterpret_cast<HWND *>(result) = window;
                     return FALSE;
                 }
