@@ -19,6 +19,9 @@ set(root ${WORK_DIR}/root)
 execute_process(COMMAND dpkg-deb -x ${packages} ${root} COMMAND_ERROR_IS_FATAL ANY)
 foreach(file
         usr/bin/parliament-quiz
+        usr/share/doc/parliament-quiz/copyright
+        usr/share/doc/parliament-quiz/changelog.gz
+        usr/share/man/man1/parliament-quiz.1.gz
         usr/share/applications/${APP_ID}.desktop
         usr/share/metainfo/${APP_ID}.metainfo.xml
         usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
@@ -43,6 +46,14 @@ if(NOT Package STREQUAL "parliament-quiz" OR NOT Version STREQUAL "1.00"
         OR NOT Depends MATCHES "libqt6widgets6" OR NOT Depends MATCHES "fonts-liberation2")
     message(FATAL_ERROR "unexpected fields: ${Package} ${Version} ${Section} "
         "'${Maintainer}' '${Depends}'")
+endif()
+
+if(LINTIAN)
+    execute_process(COMMAND ${LINTIAN} --fail-on error,warning ${packages}
+        RESULT_VARIABLE status OUTPUT_VARIABLE said ERROR_VARIABLE said)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "lintian finds fault with the package:\n${said}")
+    endif()
 endif()
 
 # Offscreen, the program has nothing to close it: still running when the
