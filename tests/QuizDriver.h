@@ -6,6 +6,7 @@
 
 #include "ListEntries.h"
 #include "app/MainForm.h"
+#include "ui/ControlWidget.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -34,20 +35,20 @@ public:
 
     void clickCountry(qint16 index)
     {
-        QWidget *button = controls().Option1(index).widget();
+        QWidget *button = ui::widgetOf(controls().Option1(index));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
 
     void clickParliament(qint16 position)
     {
-        auto *list = static_cast<QListWidget *>(controls().List1(0).widget());
+        auto *list = static_cast<QListWidget *>(ui::widgetOf(controls().List1(0)));
         list->scrollToItem(list->item(position));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(position)).center());
     }
 
-    void pressCompare() { QTest::mouseClick(controls().Command1(0).widget(), Qt::LeftButton); }
-    void pressClear() { QTest::mouseClick(controls().Command1(1).widget(), Qt::LeftButton); }
+    void pressCompare() { QTest::mouseClick(ui::widgetOf(controls().Command1(0)), Qt::LeftButton); }
+    void pressClear() { QTest::mouseClick(ui::widgetOf(controls().Command1(1)), Qt::LeftButton); }
 
     QString log() { return controls().Text1(0).Text().toString(); }
     // What the quiz has written since the window opened.

@@ -8,6 +8,7 @@
 #include "QuizDriver.h"
 #include "ui/Announcer.h"
 #include "ui/Contrast.h"
+#include "ui/ControlWidget.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -139,10 +140,10 @@ private slots:
         QVERIFY(quiz.exposed());
         QVERIFY(quiz.activated());
         ui::FormControls &c = quiz.controls();
-        QList<QWidget *> focusable {c.Text1(0).widget(), c.List1(0).widget(),
-                                    c.Command1(0).widget(), c.Command1(1).widget()};
+        QList<QWidget *> focusable {ui::widgetOf(c.Text1(0)), ui::widgetOf(c.List1(0)),
+                                    ui::widgetOf(c.Command1(0)), ui::widgetOf(c.Command1(1))};
         for (qint16 i = 0; i < 12; ++i)
-            focusable << c.Option1(i).widget();
+            focusable << ui::widgetOf(c.Option1(i));
 
         for (QWidget *control : focusable) {
             control->setFocus();
@@ -170,10 +171,10 @@ private slots:
         ui::FormControls &c = quiz.controls();
         QList<QWidget *> captioned;
         for (qint16 i = 0; i < 5; ++i)
-            captioned << c.Label1(i).widget();
+            captioned << ui::widgetOf(c.Label1(i));
         for (qint16 i = 0; i < 12; ++i)
-            captioned << c.Option1(i).widget();
-        captioned << c.Command1(0).widget() << c.Command1(1).widget();
+            captioned << ui::widgetOf(c.Option1(i));
+        captioned << ui::widgetOf(c.Command1(0)) << ui::widgetOf(c.Command1(1));
 
         for (QWidget *control : captioned) {
             const QImage shot = control->grab().toImage();

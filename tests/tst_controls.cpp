@@ -5,6 +5,7 @@
 #include "ListEntries.h"
 #include "ui/CommandButton.h"
 #include "ui/ControlArray.h"
+#include "ui/ControlWidget.h"
 #include "ui/ListBox.h"
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
@@ -24,7 +25,7 @@ namespace {
 
 QString shown(const TextBox &box)
 {
-    return static_cast<QPlainTextEdit *>(box.widget())->toPlainText();
+    return static_cast<QPlainTextEdit *>(ui::widgetOf(box))->toPlainText();
 }
 
 } // namespace
@@ -93,7 +94,7 @@ private slots:
     {
         QWidget form;
         ListBox list(&form);
-        list.widget()->setGeometry(0, 0, 200, 100);
+        ui::widgetOf(list)->setGeometry(0, 0, 200, 100);
         for (const char *text : {"a", "b", "c"})
             list.AddItem(QString::fromLatin1(text));
         form.show();
@@ -101,7 +102,7 @@ private slots:
         int clicks = 0;
         list.onClick([&] { ++clicks; });
 
-        auto *view = static_cast<QListWidget *>(list.widget());
+        auto *view = static_cast<QListWidget *>(ui::widgetOf(list));
         const QRect second = view->visualItemRect(view->item(1));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(list.ListIndex(), qint16(1));
@@ -141,7 +142,7 @@ private slots:
         QWidget form;
         TextBox box(&form);
         box.setText(QStringLiteral("начало\r\n"));
-        auto *edit = static_cast<QPlainTextEdit *>(box.widget());
+        auto *edit = static_cast<QPlainTextEdit *>(ui::widgetOf(box));
         const QTextBlock firstBlock = edit->document()->firstBlock();
 
         box.setText(box.Text() + u"България" + u" : " + u"Народно събрание");
@@ -188,14 +189,14 @@ private slots:
     {
         QWidget form;
         TextBox box(&form);
-        box.widget()->setGeometry(0, 0, 200, 80);
+        ui::widgetOf(box)->setGeometry(0, 0, 200, 80);
         QString lines;
         for (int i = 0; i < 50; ++i)
             lines += QStringLiteral("ред %1\r\n").arg(i);
         box.setText(lines);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QScrollBar *bar = static_cast<QPlainTextEdit *>(box.widget())->verticalScrollBar();
+        QScrollBar *bar = static_cast<QPlainTextEdit *>(ui::widgetOf(box))->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         box.setText(box.Text() + u"последен\r\n");
         QVERIFY(bar->maximum() > 0);
@@ -222,7 +223,7 @@ private slots:
         // Shown by Qt directly, not through the control, all the same.
         box.setVisible(false);
         box.setText(QStringLiteral("нов"));
-        box.widget()->show();
+        ui::widgetOf(box)->show();
         QCOMPARE(shown(box), "нов");
     }
 
@@ -233,22 +234,23 @@ private slots:
         QWidget form;
         const auto paintedAfresh = [&form](const QString &caption, const QFont &font) {
             ui::CommandButton fresh(&form);
-            fresh.widget()->setGeometry(0, 30, 97, 25);
-            fresh.widget()->setFont(font);
+            ui::widgetOf(fresh)->setGeometry(0, 30, 97, 25);
+            ui::widgetOf(fresh)->setFont(font);
             fresh.setCaption(caption);
-            return fresh.widget()->grab().toImage();
+            return ui::widgetOf(fresh)->grab().toImage();
         };
         ui::CommandButton kept(&form);
-        kept.widget()->setGeometry(0, 0, 97, 25);
+        ui::widgetOf(kept)->setGeometry(0, 0, 97, 25);
         kept.setCaption(QStringLiteral("Сравни"));
-        (void)kept.widget()->grab();
+        (void)ui::widgetOf(kept)->grab();
         kept.setCaption(QStringLiteral("Чисти"));
-        QCOMPARE(kept.widget()->grab().toImage(), paintedAfresh("Чисти", kept.widget()->font()));
+        QCOMPARE(ui::widgetOf(kept)->grab().toImage(),
+                 paintedAfresh("Чисти", ui::widgetOf(kept)->font()));
 
-        QFont smaller = kept.widget()->font();
+        QFont smaller = ui::widgetOf(kept)->font();
         smaller.setPointSize(smaller.pointSize() - 3);
-        kept.widget()->setFont(smaller);
-        QCOMPARE(kept.widget()->grab().toImage(), paintedAfresh("Чисти", smaller));
+        ui::widgetOf(kept)->setFont(smaller);
+        QCOMPARE(ui::widgetOf(kept)->grab().toImage(), paintedAfresh("Чисти", smaller));
     }
 
     void arrayClickCarriesTheElementIndex()
@@ -257,14 +259,14 @@ private slots:
         ui::ControlArray<ui::CommandButton> buttons;
         for (int i = 0; i < 3; ++i) {
             ui::CommandButton &button = buttons.load(&form);
-            button.widget()->setGeometry(0, 30 * i, 80, 25);
+            ui::widgetOf(button)->setGeometry(0, 30 * i, 80, 25);
         }
         QList<qint16> clicked;
         buttons.onClick([&](qint16 index) { clicked << index; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(buttons(2).widget(), Qt::LeftButton);
-        QTest::mouseClick(buttons(0).widget(), Qt::LeftButton);
+        QTest::mouseClick(ui::widgetOf(buttons(2)), Qt::LeftButton);
+        QTest::mouseClick(ui::widgetOf(buttons(0)), Qt::LeftButton);
         QCOMPARE(clicked, QList<qint16>({2, 0}));
         QCOMPARE(buttons.count(), qint16(3));
     }
@@ -277,19 +279,19 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             ui::OptionButton &option = options.load(&form, &group);
             option.setCaption(QStringLiteral("страна %1").arg(i));
-            option.widget()->setGeometry(0, 20 * i, 100, 20);
+            ui::widgetOf(option)->setGeometry(0, 20 * i, 100, 20);
         }
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const auto tabStops = [&] {
             QList<qint16> stops;
             for (qint16 i = 0; i < options.count(); ++i)
-                if (options(i).widget()->focusPolicy() & Qt::TabFocus)
+                if (ui::widgetOf(options(i))->focusPolicy() & Qt::TabFocus)
                     stops << i;
             return stops;
         };
 
-        QTest::mouseClick(options(2).widget(), Qt::LeftButton);
+        QTest::mouseClick(ui::widgetOf(options(2)), Qt::LeftButton);
         QVERIFY(options(2).Value());
         QCOMPARE(tabStops(), QList<qint16>({2}));
         options(2).setEnabled(false);

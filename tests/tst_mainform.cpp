@@ -5,6 +5,7 @@
 #include "ExpectedTexts.h"
 #include "ListEntries.h"
 #include "app/MainForm.h"
+#include "ui/ControlWidget.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -157,21 +158,21 @@ private slots:
         for (qint16 i = 0; i < 12; ++i) {
             QVERIFY(!c.Option1(i).Value());
             QVERIFY(c.Option1(i).Enabled());
-            QVERIFY(c.Option1(i).widget()->isVisible());
+            QVERIFY(ui::widgetOf(c.Option1(i))->isVisible());
         }
         QCOMPARE(c.List1(0).ListIndex(), qint16(-1));
-        QVERIFY(c.Label1(3).widget()->isVisible());
-        QVERIFY(c.Label1(4).widget()->isVisible());
-        QVERIFY(!c.List1(1).widget()->isVisible());
-        QVERIFY(!c.Text1(1).widget()->isVisible());
+        QVERIFY(ui::widgetOf(c.Label1(3))->isVisible());
+        QVERIFY(ui::widgetOf(c.Label1(4))->isVisible());
+        QVERIFY(!ui::widgetOf(c.List1(1))->isVisible());
+        QVERIFY(!ui::widgetOf(c.Text1(1))->isVisible());
         QCOMPARE(form->quiz().selectedCountry, qint16(0));
         QCOMPARE(form->quiz().selectedParliament, qint16(0));
-        QCOMPARE(QApplication::focusWidget(), c.Text1(0).widget());
+        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.Text1(0)));
     }
 
     void logBoxCannotBeTypedInto()
     {
-        auto *log = static_cast<QPlainTextEdit *>(form->controls().Text1(0).widget());
+        auto *log = static_cast<QPlainTextEdit *>(ui::widgetOf(form->controls().Text1(0)));
         const QString shown = log->toPlainText();
         QTest::keyClicks(log, "abc");
         QTest::keyClick(log, Qt::Key_Return);
@@ -182,9 +183,9 @@ private slots:
     {
         ui::FormControls &c = form->controls();
         // The countries are one group, one tab stop; arrows move inside it.
-        QList<QWidget *> expected {c.Text1(0).widget(), c.Option1(0).widget()};
-        expected << c.List1(0).widget() << c.Command1(0).widget() << c.Command1(1).widget()
-                 << c.Text1(0).widget();
+        QList<QWidget *> expected {ui::widgetOf(c.Text1(0)), ui::widgetOf(c.Option1(0))};
+        expected << ui::widgetOf(c.List1(0)) << ui::widgetOf(c.Command1(0))
+                 << ui::widgetOf(c.Command1(1)) << ui::widgetOf(c.Text1(0));
 
         QList<QWidget *> visited {QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
@@ -240,14 +241,14 @@ private:
         ui::FormControls &c = form->controls();
         const qint16 index = qint16(name.section('(', 1).chopped(1).toInt());
         if (name.startsWith("Text1"))
-            return c.Text1(index).widget();
+            return ui::widgetOf(c.Text1(index));
         if (name.startsWith("Label1"))
-            return c.Label1(index).widget();
+            return ui::widgetOf(c.Label1(index));
         if (name.startsWith("Option1"))
-            return c.Option1(index).widget();
+            return ui::widgetOf(c.Option1(index));
         if (name.startsWith("List1"))
-            return c.List1(index).widget();
-        return c.Command1(index).widget();
+            return ui::widgetOf(c.List1(index));
+        return ui::widgetOf(c.Command1(index));
     }
 
     std::unique_ptr<MainForm> form;

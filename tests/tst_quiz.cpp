@@ -4,6 +4,7 @@
 
 #include "ExpectedTexts.h"
 #include "QuizDriver.h"
+#include "ui/ControlWidget.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -162,7 +163,7 @@ private slots:
         quiz.clickCountry(8);
         quiz.clickParliament(0);
         QStringList seen;
-        auto *box = static_cast<QPlainTextEdit *>(quiz.controls().Text1(0).widget());
+        auto *box = static_cast<QPlainTextEdit *>(ui::widgetOf(quiz.controls().Text1(0)));
         connect(box, &QPlainTextEdit::textChanged, this,
                 [&] { seen << quiz.written() + "|" + quiz.entries()[0] + "|" + quiz.verdicts(); });
         quiz.pressCompare();
@@ -251,16 +252,16 @@ private slots:
         ui::FormControls &c = quiz.controls();
 
         key(Qt::Key_Tab); // from the log into the countries
-        QCOMPARE(QApplication::focusWidget(), c.Option1(0).widget());
+        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.Option1(0)));
         for (int i = 0; i < 10; ++i)
             key(Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), c.Option1(10).widget());
+        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.Option1(10)));
         key(Qt::Key_Space);
         QVERIFY(c.Option1(10).Value());
         QCOMPARE(quiz.quiz().selectedCountry, qint16(10));
 
         key(Qt::Key_Tab); // into the parliaments
-        QCOMPARE(QApplication::focusWidget(), c.List1(0).widget());
+        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.List1(0)));
         key(Qt::Key_End);
         key(Qt::Key_Up);
         key(Qt::Key_Up);
@@ -269,7 +270,7 @@ private slots:
         QCOMPARE(quiz.quiz().selectedParliament, qint16(8));
 
         key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), c.Command1(0).widget());
+        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.Command1(0)));
         key(Qt::Key_Space);
         QCOMPARE(quiz.written(), line("България", "Народно събрание", "Вярно"));
 
@@ -277,7 +278,7 @@ private slots:
         key(Qt::Key_Backtab);
         key(Qt::Key_Backtab);
         QWidget *country = QApplication::focusWidget();
-        QCOMPARE(country, c.Option1(0).widget());
+        QCOMPARE(country, ui::widgetOf(c.Option1(0)));
         key(Qt::Key_Down);
         key(Qt::Key_Down);
         key(Qt::Key_Space);
@@ -292,7 +293,7 @@ private slots:
                  line("България", "Народно събрание", "Вярно") + line("Полша", "Сейм", "Вярно"));
 
         key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), c.Command1(1).widget());
+        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.Command1(1)));
         key(Qt::Key_Space);
         QCOMPARE(quiz.entries(), parliaments);
         QVERIFY(quiz.disabledCountries().isEmpty());
@@ -310,7 +311,7 @@ private slots:
             quiz.clickParliament(used);
             quiz.pressCompare();
         }
-        c.Command1(0).widget()->setFocus();
+        ui::widgetOf(c.Command1(0))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QSet<QWidget *> reached;
@@ -321,7 +322,7 @@ private slots:
             QTest::keyClick(focus, Qt::Key_Down);
         }
         for (qint16 i = 0; i < 12; ++i)
-            QCOMPARE(reached.contains(c.Option1(i).widget()),
+            QCOMPARE(reached.contains(ui::widgetOf(c.Option1(i))),
                      !QList<qint16>({0, 1, 5}).contains(i));
     }
 };

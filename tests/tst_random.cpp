@@ -9,6 +9,7 @@
 #include "ExpectedTexts.h"
 #include "QuizDriver.h"
 #include "QuizModel.h"
+#include "ui/ControlWidget.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -129,11 +130,11 @@ public:
             pressKey(Qt::Key(action.arg));
             break;
         case Kind::Type:
-            type(c.Text1(0).widget(), action.text);
+            type(ui::widgetOf(c.Text1(0)), action.text);
             break;
         case Kind::Paste:
             QGuiApplication::clipboard()->setText(action.text);
-            QTest::keyClick(c.Text1(0).widget(), Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(ui::widgetOf(c.Text1(0)), Qt::Key_V, Qt::ControlModifier);
             break;
         }
         return difference();
@@ -149,7 +150,7 @@ private:
     int countryWithFocus()
     {
         for (qint16 i = 0; i < QuizModel::count; ++i)
-            if (quiz.controls().Option1(i).widget() == QApplication::focusWidget())
+            if (ui::widgetOf(quiz.controls().Option1(i)) == QApplication::focusWidget())
                 return i;
         return -1;
     }
@@ -170,11 +171,11 @@ private:
                 model.clickCountry(country);
             else if (now >= 0 && now != country && countryWasChecked)
                 model.clickCountry(now); // arrows carry the check along
-        } else if (target == c.List1(0).widget()) {
+        } else if (target == ui::widgetOf(c.List1(0))) {
             model.selectionBecame(c.List1(0).ListIndex());
-        } else if (target == c.Command1(0).widget() && key == Qt::Key_Space) {
+        } else if (target == ui::widgetOf(c.Command1(0)) && key == Qt::Key_Space) {
             model.pressCompare();
-        } else if (target == c.Command1(1).widget() && key == Qt::Key_Space) {
+        } else if (target == ui::widgetOf(c.Command1(1)) && key == Qt::Key_Space) {
             model.pressClear();
         }
     }
@@ -215,7 +216,8 @@ private:
         const QString log = c.Text1(0).Text().toString();
         if (log != model.log)
             return differ("the log's end", log.right(200), model.log.right(200));
-        const QString shown = static_cast<QPlainTextEdit *>(c.Text1(0).widget())->toPlainText();
+        const QString shown
+            = static_cast<QPlainTextEdit *>(ui::widgetOf(c.Text1(0)))->toPlainText();
         if (shown != display(model.log))
             return differ("the shown log's end", shown.right(200), display(model.log).right(200));
         if (c.List1(1).ListCount() != QuizModel::count || c.List1(1).Visible()

@@ -7,6 +7,7 @@
 // face installed. Whatever the surroundings, every caption must fit its
 // control and the quiz must log Cyrillic exactly.
 #include "QuizDriver.h"
+#include "ui/ControlWidget.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(quiz.form.devicePixelRatioF(), scale);
         QCOMPARE(quiz.form.size(), QSize(461, 406));
         QCOMPARE(quiz.form.grab().size(), QSize(461, 406) * scale);
-        QCOMPARE(quiz.controls().List1(0).widget()->geometry(), QRect(160, 80, 185, 61));
+        QCOMPARE(ui::widgetOf(quiz.controls().List1(0))->geometry(), QRect(160, 80, 185, 61));
     }
 
     void designedFaceIsUsedWhereInstalled()

@@ -4,6 +4,7 @@
 
 #include "app/MainForm.h"
 
+#include "ui/ControlWidget.h"
 #include "ui/FontFit.h"
 #include "ui/FormFont.h"
 
@@ -25,5 +26,5 @@ MainForm::MainForm(QWidget *parent)
 
     quiz_.Form_Load();
     // First in the tab order: the task is what the learner meets first.
-    controls_.Text1(0).widget()->setFocus();
+    ui::widgetOf(controls_.Text1(0))->setFocus();
 }

@@ -21,8 +21,6 @@ public:
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
-    QWidget *widget() const;
-
     // The control's own flag, true even before its window is first shown.
     bool Visible() const;
     void setVisible(bool visible);
@@ -35,8 +33,11 @@ public:
 
 protected:
     explicit Control(QWidget *widget);
+    QWidget *widget() const;
 
 private:
+    friend struct ControlWidget;
+
     // Guarded: the form may have deleted the widget before this control.
     QPointer<QObject> widget_;
 };

@@ -6,6 +6,7 @@
 
 #include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
+#include "ui/ControlWidget.h"
 #include "ui/Twips.h"
 
 #include <QButtonGroup>
@@ -24,12 +25,12 @@ using TabStop = std::pair<int, QWidget *>;
 
 void place(Control &control, const Placement &placement, std::vector<TabStop> &tabStops)
 {
-    control.widget()->setGeometry(
+    widgetOf(control)->setGeometry(
         rectFromTwips(placement.left, placement.top, placement.width, placement.height));
     if (placement.backColor)
         control.setBackColor(QColor(*placement.backColor));
     control.setVisible(placement.visibleAtStart);
-    tabStops.emplace_back(placement.tabIndex, control.widget());
+    tabStops.emplace_back(placement.tabIndex, widgetOf(control));
 }
 
 void orderTabStops(std::vector<TabStop> tabStops)
@@ -50,7 +51,7 @@ FormControls::FormControls(QWidget *form)
     for (qint16 i = 0; i < qint16(text1Placements.size()); ++i)
         place(Text1.load(form), text1Placements[i], tabStops);
     Text1(0).setText(texts::instructions);
-    Text1(0).widget()->setAccessibleName(texts::logBoxName);
+    widgetOf(Text1(0))->setAccessibleName(texts::logBoxName);
     // A verdict reaches a screen reader as the log line that records it.
     Text1(0).announceNewLines();
     Text1(1).setText(texts::quotation);
@@ -73,7 +74,7 @@ FormControls::FormControls(QWidget *form)
     for (qint16 i = 1; i < countryCount; ++i) {
         const Placement above = option1Placement(qint16(i - 1));
         const int overlap = pixelsFromTwips(above.top + above.height - option1Placement(i).top);
-        QWidget *button = Option1(i).widget();
+        QWidget *button = widgetOf(Option1(i));
         button->setMask(QRegion(0, overlap, button->width(), button->height() - overlap));
     }
 
@@ -83,7 +84,7 @@ FormControls::FormControls(QWidget *form)
             list.AddItem(parliament);
         place(list, list1Placements[i], tabStops);
     }
-    List1(0).widget()->setAccessibleName(texts::parliamentListName);
+    widgetOf(List1(0))->setAccessibleName(texts::parliamentListName);
 
     for (qint16 i = 0; i < qint16(command1Placements.size()); ++i) {
         CommandButton &button = Command1.load(form);
