@@ -117,6 +117,7 @@ IUIAutomationElement *findFirst(IUIAutomation *automation, IUIAutomationElement 
 
 } // namespace
 
+// Nothing is released: the process ends as soon as the compare is played.
 int wmain()
 {
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
