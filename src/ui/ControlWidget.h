@@ -11,7 +11,9 @@ namespace ui {
 // The widget behind a control, for the code that lays the controls out and
 // focuses them, and for tests that drive them as a learner would. The quiz
 // speaks only through control operations: a quiz file that includes this
-// fails the layering test.
+// fails the layering test. A friend struct rather than a friend function:
+// argument lookup would find a friend function from any file that sees
+// Control, this header or not.
 struct ControlWidget
 {
     static QWidget *of(const Control &control) { return control.widget(); }

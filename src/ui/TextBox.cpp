@@ -92,15 +92,16 @@ void TextBox::setText(const QString &text)
 {
     text_ = text;
     ++revision_;
-    whenShown([this] { showText(); });
+    if (!deferredWhileHidden())
+        showText();
 }
 
-void TextBox::whenShown(const std::function<void()> &show)
+bool TextBox::deferredWhileHidden()
 {
-    if (widget()->isHidden())
-        shownTextStale_ = true;
-    else
-        show();
+    if (!widget()->isHidden())
+        return false;
+    shownTextStale_ = true;
+    return true;
 }
 
 void TextBox::showText()
@@ -118,7 +119,8 @@ void TextBox::append(const QString &more)
     const qsizetype appendedAt = text_.size();
     text_ += more;
     ++revision_;
-    whenShown([&] { showAppended(more, completesLineEnd); });
+    if (!deferredWhileHidden())
+        showAppended(more, completesLineEnd);
 
     if (announcer_)
         announceLinesEndedBy(appendedAt);

@@ -10,8 +10,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <functional>
-
 namespace ui {
 
 class Announcer;
@@ -62,8 +60,9 @@ public:
     void setText(const QString &text);
 
 private:
-    // Shows a change now, or marks the text for showing once the box is.
-    void whenShown(const std::function<void()> &show);
+    // True when the box is hidden: the text is then marked for showing once
+    // the box is, and the caller shows nothing now.
+    bool deferredWhileHidden();
     void showText();
     void showAppended(const QString &more, bool completesLineEnd);
     void append(const QString &more);
