@@ -9,7 +9,7 @@
 #include "ColdStart.h"
 #include "FloorWindow.h"
 #include "app/MainForm.h"
-#include "ui/ControlWidget.h"
+#include "ui/qt/ControlWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -157,12 +157,12 @@ std::vector<Row> clicks(int runs)
     MainForm form;
     showAndPaint(form);
     ui::FormControls &c = form.controls();
-    auto *list = static_cast<QListWidget *>(ui::widgetOf(c.List1(0)));
+    auto *list = static_cast<QListWidget *>(ui::qt::widgetOf(c.List1(0)));
     const auto clickWidget = [](QWidget *widget, QPoint at) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     };
     const auto clickCountry = [&](int i) {
-        QWidget *button = ui::widgetOf(c.Option1(qint16(3 + i % 2)));
+        QWidget *button = ui::qt::widgetOf(c.Option1(qint16(3 + i % 2)));
         clickWidget(button, QPoint(8, button->height() / 2));
     };
     const auto clickParliament = [&](int i) {
@@ -170,7 +170,7 @@ std::vector<Row> clicks(int runs)
     };
     const auto press = [&](qint16 button) {
         return [&, button](int) {
-            clickWidget(ui::widgetOf(c.Command1(button)), QPoint(10, 10));
+            clickWidget(ui::qt::widgetOf(c.Command1(button)), QPoint(10, 10));
         };
     };
 
@@ -191,7 +191,7 @@ std::unique_ptr<MainForm> formWithLog(int lines)
     for (int i = 0; i < lines; ++i)
         log += QStringLiteral("България : Народно събрание е Вярно\r\n");
     c.Text1(0).setText(log);
-    static_cast<QRadioButton *>(ui::widgetOf(c.Option1(10)))->click();
+    static_cast<QRadioButton *>(ui::qt::widgetOf(c.Option1(10)))->click();
     c.List1(0).setListIndex(8);
     showAndPaint(*form);
     return form;
@@ -209,7 +209,7 @@ std::vector<Row> compareAsLogGrows(int runs)
     for (int round = 0; round < runs; ++round) {
         for (std::size_t i = 0; i < forms.size(); ++i) {
             auto *compare
-                = static_cast<QPushButton *>(ui::widgetOf(forms[i]->controls().Command1(0)));
+                = static_cast<QPushButton *>(ui::qt::widgetOf(forms[i]->controls().Command1(0)));
             timer.start();
             compare->click();
             QApplication::processEvents();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/ListBox.h"
+#include "ui/qt/WidgetControl.h"
 
 #include <QStringList>
 
@@ -12,7 +13,7 @@
 inline QStringList entries(const ui::ListBox &list)
 {
     QStringList all;
-    for (qint16 i = 0; i < list.ListCount(); ++i)
-        all << list.List(i);
+    for (ui::Index i = 0; i < list.ListCount(); ++i)
+        all << ui::qt::toQString(list.List(i));
     return all;
 }

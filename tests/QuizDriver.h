@@ -6,7 +6,7 @@
 
 #include "ListEntries.h"
 #include "app/MainForm.h"
-#include "ui/ControlWidget.h"
+#include "ui/qt/ControlWidget.h"
 
 #include <QListWidget>
 #include <QTest>
@@ -35,22 +35,28 @@ public:
 
     void clickCountry(qint16 index)
     {
-        QWidget *button = ui::widgetOf(controls().Option1(index));
+        QWidget *button = ui::qt::widgetOf(controls().Option1(index));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
 
     void clickParliament(qint16 position)
     {
-        auto *list = static_cast<QListWidget *>(ui::widgetOf(controls().List1(0)));
+        auto *list = static_cast<QListWidget *>(ui::qt::widgetOf(controls().List1(0)));
         list->scrollToItem(list->item(position));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(position)).center());
     }
 
-    void pressCompare() { QTest::mouseClick(ui::widgetOf(controls().Command1(0)), Qt::LeftButton); }
-    void pressClear() { QTest::mouseClick(ui::widgetOf(controls().Command1(1)), Qt::LeftButton); }
+    void pressCompare()
+    {
+        QTest::mouseClick(ui::qt::widgetOf(controls().Command1(0)), Qt::LeftButton);
+    }
+    void pressClear()
+    {
+        QTest::mouseClick(ui::qt::widgetOf(controls().Command1(1)), Qt::LeftButton);
+    }
 
-    QString log() { return controls().Text1(0).Text().toString(); }
+    QString log() { return ui::qt::toQString(controls().Text1(0).Text().toString()); }
     // What the quiz has written since the window opened.
     QString written() { return log().mid(startLog.size()); }
 

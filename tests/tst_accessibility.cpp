@@ -6,9 +6,10 @@
 // verdicts spoken without moving the focus, a focus mark on every control,
 // and caption text that stands out from its background.
 #include "QuizDriver.h"
-#include "ui/Announcer.h"
-#include "ui/Contrast.h"
-#include "ui/ControlWidget.h"
+#include "ui/qt/Announcer.h"
+#include "ui/qt/Contrast.h"
+#include "ui/qt/ControlWidget.h"
+#include "ui/qt/TextBox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -124,8 +125,8 @@ private slots:
     void eachNewLineIsSpokenOnce()
     {
         QWidget form;
-        ui::TextBox box(&form);
-        box.setText(QStringLiteral("задание\r\n"));
+        ui::qt::TextBox box(&form);
+        box.setText(u"задание\r\n");
         box.announceNewLines();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -140,10 +141,11 @@ private slots:
         QVERIFY(quiz.exposed());
         QVERIFY(quiz.activated());
         ui::FormControls &c = quiz.controls();
-        QList<QWidget *> focusable {ui::widgetOf(c.Text1(0)), ui::widgetOf(c.List1(0)),
-                                    ui::widgetOf(c.Command1(0)), ui::widgetOf(c.Command1(1))};
+        QList<QWidget *> focusable {ui::qt::widgetOf(c.Text1(0)), ui::qt::widgetOf(c.List1(0)),
+                                    ui::qt::widgetOf(c.Command1(0)),
+                                    ui::qt::widgetOf(c.Command1(1))};
         for (qint16 i = 0; i < 12; ++i)
-            focusable << ui::widgetOf(c.Option1(i));
+            focusable << ui::qt::widgetOf(c.Option1(i));
 
         for (QWidget *control : focusable) {
             control->setFocus();
@@ -171,10 +173,10 @@ private slots:
         ui::FormControls &c = quiz.controls();
         QList<QWidget *> captioned;
         for (qint16 i = 0; i < 5; ++i)
-            captioned << ui::widgetOf(c.Label1(i));
+            captioned << ui::qt::widgetOf(c.Label1(i));
         for (qint16 i = 0; i < 12; ++i)
-            captioned << ui::widgetOf(c.Option1(i));
-        captioned << ui::widgetOf(c.Command1(0)) << ui::widgetOf(c.Command1(1));
+            captioned << ui::qt::widgetOf(c.Option1(i));
+        captioned << ui::qt::widgetOf(c.Command1(0)) << ui::qt::widgetOf(c.Command1(1));
 
         for (QWidget *control : captioned) {
             const QImage shot = control->grab().toImage();
@@ -185,15 +187,15 @@ private slots:
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const QColor pixel = shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio());
                     // Contrast with black grows with a colour's luminance.
-                    const double brightness = ui::contrastRatio(pixel, Qt::black);
-                    if (brightness < ui::contrastRatio(darkest, Qt::black))
+                    const double brightness = ui::qt::contrastRatio(pixel, Qt::black);
+                    if (brightness < ui::qt::contrastRatio(darkest, Qt::black))
                         darkest = pixel;
-                    if (brightness > ui::contrastRatio(lightest, Qt::black))
+                    if (brightness > ui::qt::contrastRatio(lightest, Qt::black))
                         lightest = pixel;
                 }
             }
             QVERIFY2(
-                ui::contrastRatio(darkest, lightest) >= 4.5,
+                ui::qt::contrastRatio(darkest, lightest) >= 4.5,
                 qPrintable(QString("%1: %2 on %3")
                                .arg(control->accessibleName(), darkest.name(), lightest.name())));
         }

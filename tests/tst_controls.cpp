@@ -3,12 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ListEntries.h"
-#include "ui/CommandButton.h"
 #include "ui/ControlArray.h"
-#include "ui/ControlWidget.h"
-#include "ui/ListBox.h"
-#include "ui/OptionButton.h"
-#include "ui/TextBox.h"
+#include "ui/qt/CommandButton.h"
+#include "ui/qt/ControlWidget.h"
+#include "ui/qt/ListBox.h"
+#include "ui/qt/OptionButton.h"
+#include "ui/qt/TextBox.h"
 
 #include <QButtonGroup>
 #include <QListWidget>
@@ -18,14 +18,20 @@
 #include <QTest>
 #include <QTextBlock>
 
-using ui::ListBox;
-using ui::TextBox;
+using ui::qt::ListBox;
+using ui::qt::TextBox;
+using ui::qt::toQString;
 
 namespace {
 
+ui::Text fromUtf8(const char *text)
+{
+    return QString::fromUtf8(text).toStdU16String();
+}
+
 QString shown(const TextBox &box)
 {
-    return static_cast<QPlainTextEdit *>(ui::widgetOf(box))->toPlainText();
+    return static_cast<QPlainTextEdit *>(ui::qt::widgetOf(box))->toPlainText();
 }
 
 } // namespace
@@ -41,7 +47,7 @@ private slots:
         ListBox list(&form);
         for (const char *text : {"Сейм", "Бундестаг", "Стартинг", "Диета", "Държавна дума",
                                  "Кортеси", "Конгрес", "Кносет", "бундестаг"})
-            list.AddItem(QString::fromUtf8(text));
+            list.AddItem(fromUtf8(text));
         QCOMPARE(entries(list),
                  QStringList({"Бундестаг", "бундестаг", "Диета", "Държавна дума", "Кносет",
                               "Конгрес", "Кортеси", "Сейм", "Стартинг"}));
@@ -54,15 +60,15 @@ private slots:
         QWidget form;
         ListBox list(&form);
         for (const char *text : {"Бундестаг", "Диета", "Сейм"})
-            list.AddItem(QString::fromUtf8(text));
+            list.AddItem(fromUtf8(text));
         list.setListIndex(2);
-        list.setList(2, "  ");
-        list.setList(0, "Я");
+        list.setList(2, u"  ");
+        list.setList(0, u"Я");
         QCOMPARE(entries(list), QStringList({"Я", "Диета", "  "}));
         QCOMPARE(list.ListIndex(), qint16(2));
-        list.setList(7, "outside");
+        list.setList(7, u"outside");
         QCOMPARE(list.ListCount(), qint16(3));
-        QCOMPARE(list.List(-1), QString());
+        QVERIFY(list.List(-1).empty());
     }
 
     void listIndexSelectsAndRaisesClick()
@@ -70,7 +76,7 @@ private slots:
         QWidget form;
         ListBox list(&form);
         for (const char *text : {"a", "b", "c"})
-            list.AddItem(QString::fromLatin1(text));
+            list.AddItem(fromUtf8(text));
         int clicks = 0;
         list.onClick([&] { ++clicks; });
 
@@ -94,15 +100,15 @@ private slots:
     {
         QWidget form;
         ListBox list(&form);
-        ui::widgetOf(list)->setGeometry(0, 0, 200, 100);
+        ui::qt::widgetOf(list)->setGeometry(0, 0, 200, 100);
         for (const char *text : {"a", "b", "c"})
-            list.AddItem(QString::fromLatin1(text));
+            list.AddItem(fromUtf8(text));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         int clicks = 0;
         list.onClick([&] { ++clicks; });
 
-        auto *view = static_cast<QListWidget *>(ui::widgetOf(list));
+        auto *view = static_cast<QListWidget *>(ui::qt::widgetOf(list));
         const QRect second = view->visualItemRect(view->item(1));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(list.ListIndex(), qint16(1));
@@ -132,8 +138,8 @@ private slots:
         QFETCH(QString, display);
         QWidget form;
         TextBox box(&form);
-        box.setText(text);
-        QCOMPARE(box.Text().toString(), text);
+        box.setText(text.toStdU16String());
+        QCOMPARE(toQString(box.Text().toString()), text);
         QCOMPARE(shown(box), display);
     }
 
@@ -141,19 +147,20 @@ private slots:
     {
         QWidget form;
         TextBox box(&form);
-        box.setText(QStringLiteral("начало\r\n"));
-        auto *edit = static_cast<QPlainTextEdit *>(ui::widgetOf(box));
+        box.setText(u"начало\r\n");
+        auto *edit = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(box));
         const QTextBlock firstBlock = edit->document()->firstBlock();
 
         box.setText(box.Text() + u"България" + u" : " + u"Народно събрание");
         box.setText(box.Text() + u" е Вярно\r\n");
-        QCOMPARE(box.Text().toString(), "начало\r\nБългария : Народно събрание е Вярно\r\n");
+        QCOMPARE(toQString(box.Text().toString()),
+                 "начало\r\nБългария : Народно събрание е Вярно\r\n");
         QCOMPARE(shown(box), "начало\nБългария : Народно събрание е Вярно\n");
         // Appended, not replaced: the first paragraph is the same object.
         QVERIFY(edit->document()->firstBlock() == firstBlock);
 
         // A whole new text is shown whole, even where it extends the old one.
-        box.setText(box.Text().toString() + "още\r\n");
+        box.setText(box.Text().toString() + u"още\r\n");
         QCOMPARE(shown(box), "начало\nБългария : Народно събрание е Вярно\nоще\n");
     }
 
@@ -161,10 +168,10 @@ private slots:
     {
         QWidget form;
         TextBox box(&form);
-        box.setText(QStringLiteral("a"));
+        box.setText(u"a");
         box.setText(box.Text() + u"\r");
         box.setText(box.Text() + u"\nb");
-        QCOMPARE(box.Text().toString(), "a\r\nb");
+        QCOMPARE(toQString(box.Text().toString()), "a\r\nb");
         QCOMPARE(shown(box), "a\nb");
     }
 
@@ -173,30 +180,30 @@ private slots:
     {
         QWidget form;
         TextBox box(&form), other(&form);
-        box.setText(QStringLiteral("first"));
+        box.setText(u"first");
         const ui::TextValue before = box.Text();
-        box.setText(QStringLiteral("second"));
+        box.setText(u"second");
         box.setText(before + u"+");
-        QCOMPARE(box.Text().toString(), "first+");
+        QCOMPARE(toQString(box.Text().toString()), "first+");
         QCOMPARE(shown(box), "first+");
 
         other.setText(box.Text() + u"!");
-        QCOMPARE(other.Text().toString(), "first+!");
-        QCOMPARE(box.Text().toString(), "first+");
+        QCOMPARE(toQString(other.Text().toString()), "first+!");
+        QCOMPARE(toQString(box.Text().toString()), "first+");
     }
 
     void appendingShowsTheEnd()
     {
         QWidget form;
         TextBox box(&form);
-        ui::widgetOf(box)->setGeometry(0, 0, 200, 80);
+        ui::qt::widgetOf(box)->setGeometry(0, 0, 200, 80);
         QString lines;
         for (int i = 0; i < 50; ++i)
             lines += QStringLiteral("ред %1\r\n").arg(i);
-        box.setText(lines);
+        box.setText(lines.toStdU16String());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QScrollBar *bar = static_cast<QPlainTextEdit *>(ui::widgetOf(box))->verticalScrollBar();
+        QScrollBar *bar = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(box))->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         box.setText(box.Text() + u"последен\r\n");
         QVERIFY(bar->maximum() > 0);
@@ -209,11 +216,11 @@ private slots:
     {
         QWidget form;
         TextBox box(&form);
-        box.setText(QStringLiteral("видим\r\n"));
+        box.setText(u"видим\r\n");
         box.setVisible(false);
         box.setText(box.Text() + u"скрит\r\n");
         box.setText(box.Text() + u"още");
-        QCOMPARE(box.Text().toString(), "видим\r\nскрит\r\nоще");
+        QCOMPARE(toQString(box.Text().toString()), "видим\r\nскрит\r\nоще");
         form.show();
         box.setVisible(true);
         QCOMPARE(shown(box), "видим\nскрит\nоще");
@@ -222,8 +229,8 @@ private slots:
 
         // Shown by Qt directly, not through the control, all the same.
         box.setVisible(false);
-        box.setText(QStringLiteral("нов"));
-        ui::widgetOf(box)->show();
+        box.setText(u"нов");
+        ui::qt::widgetOf(box)->show();
         QCOMPARE(shown(box), "нов");
     }
 
@@ -232,25 +239,25 @@ private slots:
     void buttonCaptionFollowsTextAndFont()
     {
         QWidget form;
-        const auto paintedAfresh = [&form](const QString &caption, const QFont &font) {
-            ui::CommandButton fresh(&form);
-            ui::widgetOf(fresh)->setGeometry(0, 30, 97, 25);
-            ui::widgetOf(fresh)->setFont(font);
+        const auto paintedAfresh = [&form](ui::TextView caption, const QFont &font) {
+            ui::qt::CommandButton fresh(&form);
+            ui::qt::widgetOf(fresh)->setGeometry(0, 30, 97, 25);
+            ui::qt::widgetOf(fresh)->setFont(font);
             fresh.setCaption(caption);
-            return ui::widgetOf(fresh)->grab().toImage();
+            return ui::qt::widgetOf(fresh)->grab().toImage();
         };
-        ui::CommandButton kept(&form);
-        ui::widgetOf(kept)->setGeometry(0, 0, 97, 25);
-        kept.setCaption(QStringLiteral("Сравни"));
-        (void)ui::widgetOf(kept)->grab();
-        kept.setCaption(QStringLiteral("Чисти"));
-        QCOMPARE(ui::widgetOf(kept)->grab().toImage(),
-                 paintedAfresh("Чисти", ui::widgetOf(kept)->font()));
+        ui::qt::CommandButton kept(&form);
+        ui::qt::widgetOf(kept)->setGeometry(0, 0, 97, 25);
+        kept.setCaption(u"Сравни");
+        (void)ui::qt::widgetOf(kept)->grab();
+        kept.setCaption(u"Чисти");
+        QCOMPARE(ui::qt::widgetOf(kept)->grab().toImage(),
+                 paintedAfresh(u"Чисти", ui::qt::widgetOf(kept)->font()));
 
-        QFont smaller = ui::widgetOf(kept)->font();
+        QFont smaller = ui::qt::widgetOf(kept)->font();
         smaller.setPointSize(smaller.pointSize() - 3);
-        ui::widgetOf(kept)->setFont(smaller);
-        QCOMPARE(ui::widgetOf(kept)->grab().toImage(), paintedAfresh("Чисти", smaller));
+        ui::qt::widgetOf(kept)->setFont(smaller);
+        QCOMPARE(ui::qt::widgetOf(kept)->grab().toImage(), paintedAfresh(u"Чисти", smaller));
     }
 
     void arrayClickCarriesTheElementIndex()
@@ -258,15 +265,15 @@ private slots:
         QWidget form;
         ui::ControlArray<ui::CommandButton> buttons;
         for (int i = 0; i < 3; ++i) {
-            ui::CommandButton &button = buttons.load(&form);
-            ui::widgetOf(button)->setGeometry(0, 30 * i, 80, 25);
+            auto &button = buttons.load<ui::qt::CommandButton>(&form);
+            ui::qt::widgetOf(button)->setGeometry(0, 30 * i, 80, 25);
         }
         QList<qint16> clicked;
         buttons.onClick([&](qint16 index) { clicked << index; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(ui::widgetOf(buttons(2)), Qt::LeftButton);
-        QTest::mouseClick(ui::widgetOf(buttons(0)), Qt::LeftButton);
+        QTest::mouseClick(ui::qt::widgetOf(buttons(2)), Qt::LeftButton);
+        QTest::mouseClick(ui::qt::widgetOf(buttons(0)), Qt::LeftButton);
         QCOMPARE(clicked, QList<qint16>({2, 0}));
         QCOMPARE(buttons.count(), qint16(3));
     }
@@ -277,21 +284,21 @@ private slots:
         QButtonGroup group;
         ui::ControlArray<ui::OptionButton> options;
         for (int i = 0; i < 4; ++i) {
-            ui::OptionButton &option = options.load(&form, &group);
-            option.setCaption(QStringLiteral("страна %1").arg(i));
-            ui::widgetOf(option)->setGeometry(0, 20 * i, 100, 20);
+            auto &option = options.load<ui::qt::OptionButton>(&form, &group);
+            option.setCaption(QStringLiteral("страна %1").arg(i).toStdU16String());
+            ui::qt::widgetOf(option)->setGeometry(0, 20 * i, 100, 20);
         }
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const auto tabStops = [&] {
             QList<qint16> stops;
             for (qint16 i = 0; i < options.count(); ++i)
-                if (ui::widgetOf(options(i))->focusPolicy() & Qt::TabFocus)
+                if (ui::qt::widgetOf(options(i))->focusPolicy() & Qt::TabFocus)
                     stops << i;
             return stops;
         };
 
-        QTest::mouseClick(ui::widgetOf(options(2)), Qt::LeftButton);
+        QTest::mouseClick(ui::qt::widgetOf(options(2)), Qt::LeftButton);
         QVERIFY(options(2).Value());
         QCOMPARE(tabStops(), QList<qint16>({2}));
         options(2).setEnabled(false);

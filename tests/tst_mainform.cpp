@@ -5,7 +5,7 @@
 #include "ExpectedTexts.h"
 #include "ListEntries.h"
 #include "app/MainForm.h"
-#include "ui/ControlWidget.h"
+#include "ui/qt/ControlWidget.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -84,21 +84,23 @@ private slots:
     void captionsAndContentsAreExact()
     {
         ui::FormControls &c = form->controls();
-        QCOMPARE(c.Label1(0).Caption(), "Радио бутон, списъчно поле - държава, парламент");
-        QCOMPARE(c.Label1(1).Caption(), "Страна");
-        QCOMPARE(c.Label1(2).Caption(), "Парламент");
-        QCOMPARE(c.Label1(3).Caption(), "Вярно");
-        QCOMPARE(c.Label1(4).Caption(), "Невярно");
-        QCOMPARE(c.Command1(0).Caption(), "Сравни");
-        QCOMPARE(c.Command1(1).Caption(), "Чисти");
+        QCOMPARE(ui::qt::toQString(c.Label1(0).Caption()),
+                 "Радио бутон, списъчно поле - държава, парламент");
+        QCOMPARE(ui::qt::toQString(c.Label1(1).Caption()), "Страна");
+        QCOMPARE(ui::qt::toQString(c.Label1(2).Caption()), "Парламент");
+        QCOMPARE(ui::qt::toQString(c.Label1(3).Caption()), "Вярно");
+        QCOMPARE(ui::qt::toQString(c.Label1(4).Caption()), "Невярно");
+        QCOMPARE(ui::qt::toQString(c.Command1(0).Caption()), "Сравни");
+        QCOMPARE(ui::qt::toQString(c.Command1(1).Caption()), "Чисти");
         QCOMPARE(c.Option1.count(), qint16(12));
         for (qint16 i = 0; i < 12; ++i)
-            QCOMPARE(c.Option1(i).Caption(), expected::countries[i]);
+            QCOMPARE(ui::qt::toQString(c.Option1(i).Caption()), expected::countries[i]);
         QCOMPARE(entries(c.List1(0)), expected::parliaments);
         QCOMPARE(entries(c.List1(1)), expected::parliaments);
 
-        QCOMPARE(c.Text1(0).Text().toString(), instructionLines.join("\r\n") + "\r\n");
-        QCOMPARE(c.Text1(1).Text().toString(),
+        QCOMPARE(ui::qt::toQString(c.Text1(0).Text().toString()),
+                 instructionLines.join("\r\n") + "\r\n");
+        QCOMPARE(ui::qt::toQString(c.Text1(1).Text().toString()),
                  "Неприятното в това да си първият, направил нещо по правилния начин, е, че "
                  "никой не оценява колко трудно е било. \r\n");
     }
@@ -158,21 +160,21 @@ private slots:
         for (qint16 i = 0; i < 12; ++i) {
             QVERIFY(!c.Option1(i).Value());
             QVERIFY(c.Option1(i).Enabled());
-            QVERIFY(ui::widgetOf(c.Option1(i))->isVisible());
+            QVERIFY(ui::qt::widgetOf(c.Option1(i))->isVisible());
         }
         QCOMPARE(c.List1(0).ListIndex(), qint16(-1));
-        QVERIFY(ui::widgetOf(c.Label1(3))->isVisible());
-        QVERIFY(ui::widgetOf(c.Label1(4))->isVisible());
-        QVERIFY(!ui::widgetOf(c.List1(1))->isVisible());
-        QVERIFY(!ui::widgetOf(c.Text1(1))->isVisible());
+        QVERIFY(ui::qt::widgetOf(c.Label1(3))->isVisible());
+        QVERIFY(ui::qt::widgetOf(c.Label1(4))->isVisible());
+        QVERIFY(!ui::qt::widgetOf(c.List1(1))->isVisible());
+        QVERIFY(!ui::qt::widgetOf(c.Text1(1))->isVisible());
         QCOMPARE(form->quiz().selectedCountry, qint16(0));
         QCOMPARE(form->quiz().selectedParliament, qint16(0));
-        QCOMPARE(QApplication::focusWidget(), ui::widgetOf(c.Text1(0)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.Text1(0)));
     }
 
     void logBoxCannotBeTypedInto()
     {
-        auto *log = static_cast<QPlainTextEdit *>(ui::widgetOf(form->controls().Text1(0)));
+        auto *log = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(form->controls().Text1(0)));
         const QString shown = log->toPlainText();
         QTest::keyClicks(log, "abc");
         QTest::keyClick(log, Qt::Key_Return);
@@ -183,9 +185,9 @@ private slots:
     {
         ui::FormControls &c = form->controls();
         // The countries are one group, one tab stop; arrows move inside it.
-        QList<QWidget *> expected {ui::widgetOf(c.Text1(0)), ui::widgetOf(c.Option1(0))};
-        expected << ui::widgetOf(c.List1(0)) << ui::widgetOf(c.Command1(0))
-                 << ui::widgetOf(c.Command1(1)) << ui::widgetOf(c.Text1(0));
+        QList<QWidget *> expected {ui::qt::widgetOf(c.Text1(0)), ui::qt::widgetOf(c.Option1(0))};
+        expected << ui::qt::widgetOf(c.List1(0)) << ui::qt::widgetOf(c.Command1(0))
+                 << ui::qt::widgetOf(c.Command1(1)) << ui::qt::widgetOf(c.Text1(0));
 
         QList<QWidget *> visited {QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
@@ -241,14 +243,14 @@ private:
         ui::FormControls &c = form->controls();
         const qint16 index = qint16(name.section('(', 1).chopped(1).toInt());
         if (name.startsWith("Text1"))
-            return ui::widgetOf(c.Text1(index));
+            return ui::qt::widgetOf(c.Text1(index));
         if (name.startsWith("Label1"))
-            return ui::widgetOf(c.Label1(index));
+            return ui::qt::widgetOf(c.Label1(index));
         if (name.startsWith("Option1"))
-            return ui::widgetOf(c.Option1(index));
+            return ui::qt::widgetOf(c.Option1(index));
         if (name.startsWith("List1"))
-            return ui::widgetOf(c.List1(index));
-        return ui::widgetOf(c.Command1(index));
+            return ui::qt::widgetOf(c.List1(index));
+        return ui::qt::widgetOf(c.Command1(index));
     }
 
     std::unique_ptr<MainForm> form;

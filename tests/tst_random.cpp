@@ -9,7 +9,7 @@
 #include "ExpectedTexts.h"
 #include "QuizDriver.h"
 #include "QuizModel.h"
-#include "ui/ControlWidget.h"
+#include "ui/qt/ControlWidget.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -130,11 +130,11 @@ public:
             pressKey(Qt::Key(action.arg));
             break;
         case Kind::Type:
-            type(ui::widgetOf(c.Text1(0)), action.text);
+            type(ui::qt::widgetOf(c.Text1(0)), action.text);
             break;
         case Kind::Paste:
             QGuiApplication::clipboard()->setText(action.text);
-            QTest::keyClick(ui::widgetOf(c.Text1(0)), Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(ui::qt::widgetOf(c.Text1(0)), Qt::Key_V, Qt::ControlModifier);
             break;
         }
         return difference();
@@ -150,7 +150,7 @@ private:
     int countryWithFocus()
     {
         for (qint16 i = 0; i < QuizModel::count; ++i)
-            if (ui::widgetOf(quiz.controls().Option1(i)) == QApplication::focusWidget())
+            if (ui::qt::widgetOf(quiz.controls().Option1(i)) == QApplication::focusWidget())
                 return i;
         return -1;
     }
@@ -171,11 +171,11 @@ private:
                 model.clickCountry(country);
             else if (now >= 0 && now != country && countryWasChecked)
                 model.clickCountry(now); // arrows carry the check along
-        } else if (target == ui::widgetOf(c.List1(0))) {
+        } else if (target == ui::qt::widgetOf(c.List1(0))) {
             model.selectionBecame(c.List1(0).ListIndex());
-        } else if (target == ui::widgetOf(c.Command1(0)) && key == Qt::Key_Space) {
+        } else if (target == ui::qt::widgetOf(c.Command1(0)) && key == Qt::Key_Space) {
             model.pressCompare();
-        } else if (target == ui::widgetOf(c.Command1(1)) && key == Qt::Key_Space) {
+        } else if (target == ui::qt::widgetOf(c.Command1(1)) && key == Qt::Key_Space) {
             model.pressClear();
         }
     }
@@ -209,15 +209,17 @@ private:
             return differ("Вярно shown", c.Label1(3).Visible(), model.rightVisible);
         if (c.Label1(4).Visible() != model.wrongVisible)
             return differ("Невярно shown", c.Label1(4).Visible(), model.wrongVisible);
-        if (c.Label1(3).BackColor() != model.rightColour)
-            return differ("Вярно colour", c.Label1(3).BackColor(), model.rightColour);
-        if (c.Label1(4).BackColor() != model.wrongColour)
-            return differ("Невярно colour", c.Label1(4).BackColor(), model.wrongColour);
-        const QString log = c.Text1(0).Text().toString();
+        const QColor rightColour = ui::qt::toQColor(c.Label1(3).BackColor());
+        if (rightColour != model.rightColour)
+            return differ("Вярно colour", rightColour, model.rightColour);
+        const QColor wrongColour = ui::qt::toQColor(c.Label1(4).BackColor());
+        if (wrongColour != model.wrongColour)
+            return differ("Невярно colour", wrongColour, model.wrongColour);
+        const QString log = ui::qt::toQString(c.Text1(0).Text().toString());
         if (log != model.log)
             return differ("the log's end", log.right(200), model.log.right(200));
         const QString shown
-            = static_cast<QPlainTextEdit *>(ui::widgetOf(c.Text1(0)))->toPlainText();
+            = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(c.Text1(0)))->toPlainText();
         if (shown != display(model.log))
             return differ("the shown log's end", shown.right(200), display(model.log).right(200));
         if (c.List1(1).ListCount() != QuizModel::count || c.List1(1).Visible()

@@ -7,7 +7,7 @@
 // face installed. Whatever the surroundings, every caption must fit its
 // control and the quiz must log Cyrillic exactly.
 #include "QuizDriver.h"
-#include "ui/ControlWidget.h"
+#include "ui/qt/ControlWidget.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(quiz.form.devicePixelRatioF(), scale);
         QCOMPARE(quiz.form.size(), QSize(461, 406));
         QCOMPARE(quiz.form.grab().size(), QSize(461, 406) * scale);
-        QCOMPARE(ui::widgetOf(quiz.controls().List1(0))->geometry(), QRect(160, 80, 185, 61));
+        QCOMPARE(ui::qt::widgetOf(quiz.controls().List1(0))->geometry(), QRect(160, 80, 185, 61));
     }
 
     void designedFaceIsUsedWhereInstalled()
@@ -77,7 +77,8 @@ private slots:
         quiz.clickParliament(8);
         quiz.pressCompare();
         QCOMPARE(quiz.written(), QString::fromUtf8("България : Народно събрание е Вярно\r\n"));
-        QCOMPARE(quiz.controls().Option1(10).Caption(), QString::fromUtf8("България"));
+        QCOMPARE(ui::qt::toQString(quiz.controls().Option1(10).Caption()),
+                 QString::fromUtf8("България"));
     }
 };
 

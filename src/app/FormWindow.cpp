@@ -6,9 +6,10 @@
 
 #include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
-#include "ui/FocusMark.h"
-#include "ui/FormFont.h"
 #include "ui/Twips.h"
+#include "ui/qt/FocusMark.h"
+#include "ui/qt/FormFont.h"
+#include "ui/qt/WidgetControl.h"
 
 #include <QIcon>
 #include <QTimer>
@@ -28,15 +29,15 @@ QIcon formIcon()
 } // namespace
 
 FormWindow::FormWindow(QWidget *parent)
-    : QWidget(ui::parentWithFormFontSet(parent))
+    : QWidget(ui::qt::parentWithFormFontSet(parent))
 {
-    setWindowTitle(ui::texts::windowTitle);
+    setWindowTitle(ui::qt::toQString(ui::texts::windowTitle));
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(ui::formBackColor));
+    background.setColor(QPalette::Window, ui::qt::toQColor(ui::formBackColor));
     setPalette(background);
     setAutoFillBackground(true);
-    new ui::FocusMark(this);
+    new ui::qt::FocusMark(this);
 }
 
 void FormWindow::paintEvent(QPaintEvent *event)

@@ -19,8 +19,8 @@ public:
     quiz::Quiz &quiz() { return quiz_; }
 
 private:
-    // In this order: the quiz keeps references to the controls, so they are
-    // made before it and outlive it.
+    // In this order: the quiz keeps references to the control arrays, so they
+    // are made before it and outlive it.
     ui::FormControls controls_;
     quiz::Quiz quiz_;
 };

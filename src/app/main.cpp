@@ -4,15 +4,11 @@
 
 #include "app/MainForm.h"
 #include "app/StartupGuard.h"
-#include "ui/Browser.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-#if QUIZ_IN_BROWSER
-    ui::browser::prepareQt();
-#endif
     StartupGuard guard;
     QApplication app(argc, argv);
     guard.release();
@@ -21,15 +17,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUIZ_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUIZ_APP_ID));
-#if QUIZ_IN_BROWSER
-    ui::browser::loadFormFace();
-#endif
 
     MainForm form;
-#if QUIZ_IN_BROWSER
-    ui::browser::showForm(&form);
-#else
     form.show();
-#endif
     return QApplication::exec();
 }

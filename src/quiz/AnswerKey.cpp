@@ -8,7 +8,7 @@
 
 namespace quiz {
 
-bool isMatch(qint16 selectedCountry, qint16 selectedParliament)
+bool isMatch(std::int16_t selectedCountry, std::int16_t selectedParliament)
 {
     return std::any_of(AnswerKey.begin(), AnswerKey.end(), [&](const AnswerRule &rule) {
         return rule.countryIndex == selectedCountry

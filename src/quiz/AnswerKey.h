@@ -4,9 +4,8 @@
 
 #pragma once
 
-#include <QtGlobal>
-
 #include <array>
+#include <cstdint>
 
 namespace quiz {
 
@@ -14,8 +13,8 @@ namespace quiz {
 // belongs to the country with this button index.
 struct AnswerRule
 {
-    qint16 parliamentPosition;
-    qint16 countryIndex;
+    std::int16_t parliamentPosition;
+    std::int16_t countryIndex;
 };
 
 // By list position, the order the rules are checked in. Positions name the
@@ -36,6 +35,6 @@ constexpr std::array<AnswerRule, 12> AnswerKey {{
 }};
 
 // Whether the chosen country and parliament belong together.
-bool isMatch(qint16 selectedCountry, qint16 selectedParliament);
+bool isMatch(std::int16_t selectedCountry, std::int16_t selectedParliament);
 
 } // namespace quiz

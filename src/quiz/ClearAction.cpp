@@ -7,18 +7,18 @@
 
 namespace quiz {
 
-void Quiz::clearAction(qint16 masterLast)
+void Quiz::clearAction(ui::Index masterLast)
 {
     Label1(rightVerdict).setVisible(true);
-    Label1(rightVerdict).setBackColor(QColor(ui::labelBackColor));
+    Label1(rightVerdict).setBackColor(ui::labelBackColor);
     Label1(wrongVerdict).setVisible(true);
-    Label1(wrongVerdict).setBackColor(QColor(ui::labelBackColor));
+    Label1(wrongVerdict).setBackColor(ui::labelBackColor);
 
     List1(0).setListIndex(-1);
     List1(0).Clear();
     // Refilled from the master copy, each parliament returns to its
     // position, which is what the answer key goes by.
-    for (qint16 i = 0; i <= masterLast; ++i) {
+    for (ui::Index i = 0; i <= masterLast; ++i) {
         List1(0).AddItem(List1(1).List(i));
         Option1(i).setEnabled(true);
     }

@@ -9,11 +9,11 @@ namespace quiz {
 
 namespace {
 // The answer log: country, " : ", parliament, " е ", verdict, line end.
-const QString logCountrySeparator = QStringLiteral(" : ");
-const QString logVerdictSeparator = QStringLiteral(" е ");
-const QString lineEnd = QStringLiteral("\r\n");
+constexpr ui::TextView logCountrySeparator = u" : ";
+constexpr ui::TextView logVerdictSeparator = u" е ";
+constexpr ui::TextView lineEnd = u"\r\n";
 // What a parliament entry turns into once it has been answered.
-const QString usedEntry = QStringLiteral("  ");
+constexpr ui::TextView usedEntry = u"  ";
 } // namespace
 
 void Quiz::compareAction()
@@ -30,7 +30,7 @@ void Quiz::compareAction()
     List1(0).setList(selectedParliament, usedEntry);
 
     // Exactly one verdict shows; the log's verdict word is read from it.
-    const qint16 verdictLabel = matchFound ? rightVerdict : wrongVerdict;
+    const ui::Index verdictLabel = matchFound ? rightVerdict : wrongVerdict;
     Label1(rightVerdict).setVisible(matchFound);
     Label1(wrongVerdict).setVisible(!matchFound);
     Text1(0).setText(Text1(0).Text() + logVerdictSeparator + Label1(verdictLabel).Caption()

@@ -7,8 +7,8 @@
 namespace quiz {
 
 namespace {
-constexpr qint16 compareButton = 0;
-constexpr qint16 clearButton = 1;
+constexpr ui::Index compareButton = 0;
+constexpr ui::Index clearButton = 1;
 } // namespace
 
 Quiz::Quiz(ui::FormControls &form)
@@ -25,10 +25,10 @@ void Quiz::Form_Load()
     List1(0).setListIndex(-1);
 }
 
-void Quiz::Command1_Click(qint16 index)
+void Quiz::Command1_Click(ui::Index index)
 {
     // Taken on every press of either button, before the index is looked at.
-    const qint16 masterLast = qint16(List1(1).ListCount() - 1);
+    const ui::Index masterLast = ui::Index(List1(1).ListCount() - 1);
     if (index == compareButton)
         compareAction();
     else if (index == clearButton)

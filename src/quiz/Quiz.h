@@ -16,22 +16,22 @@ public:
     explicit Quiz(ui::FormControls &form);
 
     void Form_Load();
-    void Option1_Click(qint16 index);
-    void List1_Click(qint16 index);
-    void Command1_Click(qint16 index);
+    void Option1_Click(ui::Index index);
+    void List1_Click(ui::Index index);
+    void Command1_Click(ui::Index index);
 
     // Until a country is clicked, 0 stands for the first button.
-    qint16 selectedCountry = 0;
-    qint16 selectedParliament = 0;
+    ui::Index selectedCountry = 0;
+    ui::Index selectedParliament = 0;
 
 private:
     void compareAction();
-    void clearAction(qint16 masterLast);
+    void clearAction(ui::Index masterLast);
     void showBothVerdicts();
 
     // The verdict labels: Label1(3) says "right", Label1(4) "wrong".
-    static constexpr qint16 rightVerdict = 3;
-    static constexpr qint16 wrongVerdict = 4;
+    static constexpr ui::Index rightVerdict = 3;
+    static constexpr ui::Index wrongVerdict = 4;
 
     ui::ControlArray<ui::TextBox> &Text1;
     ui::ControlArray<ui::Label> &Label1;

@@ -6,13 +6,13 @@
 
 namespace quiz {
 
-void Quiz::Option1_Click(qint16 index)
+void Quiz::Option1_Click(ui::Index index)
 {
     selectedCountry = index;
     showBothVerdicts();
 }
 
-void Quiz::List1_Click(qint16 /*index*/)
+void Quiz::List1_Click(ui::Index /*index*/)
 {
     // Only List1(0) is ever shown, so it is the one that was clicked.
     selectedParliament = List1(0).ListIndex();

@@ -5,23 +5,18 @@
 #pragma once
 
 #include "ui/Control.h"
-
-#include <QString>
-
-#include <functional>
+#include "ui/Text.h"
 
 namespace ui {
 
-// A push button drawn flat in its background colour.
+// A push button drawn in its background colour.
 class CommandButton : public Control
 {
 public:
-    explicit CommandButton(QWidget *parent);
+    virtual Text Caption() const = 0;
+    virtual void setCaption(TextView caption) = 0;
 
-    QString Caption() const;
-    void setCaption(const QString &caption);
-
-    void onClick(std::function<void()> notify);
+    virtual void onClick(ClickNotice notify) = 0;
 };
 
 } // namespace ui

@@ -4,42 +4,35 @@
 
 #pragma once
 
-#include <QColor>
-#include <QObject>
-#include <QPointer>
+#include "ui/Rgb.h"
 
-class QWidget;
+#include <functional>
 
 namespace ui {
 
 // What every control offers the quiz: visibility, enabled state and
-// background colour. Owns its widget; the widget's parent lays it out.
+// background colour. Each toolkit's controls implement it; the quiz sees no
+// toolkit at all.
 class Control
 {
 public:
-    virtual ~Control();
+    Control() = default;
+    virtual ~Control() = default;
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
 
     // The control's own flag, true even before its window is first shown.
-    bool Visible() const;
-    void setVisible(bool visible);
+    virtual bool Visible() const = 0;
+    virtual void setVisible(bool visible) = 0;
 
-    bool Enabled() const;
-    virtual void setEnabled(bool enabled);
+    virtual bool Enabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
 
-    QColor BackColor() const;
-    void setBackColor(const QColor &color);
-
-protected:
-    explicit Control(QWidget *widget);
-    QWidget *widget() const;
-
-private:
-    friend struct ControlWidget;
-
-    // Guarded: the form may have deleted the widget before this control.
-    QPointer<QObject> widget_;
+    virtual Rgb BackColor() const = 0;
+    virtual void setBackColor(Rgb color) = 0;
 };
+
+// Tells its control array that the user chose or pressed this element.
+using ClickNotice = std::function<void()>;
 
 } // namespace ui

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include <QtGlobal>
+#include "ui/Text.h"
 
 #include <functional>
 #include <memory>
@@ -18,32 +18,33 @@ namespace ui {
 template<typename Control> class ControlArray
 {
 public:
-    using ClickHandler = std::function<void(qint16 index)>;
+    using ClickHandler = std::function<void(Index index)>;
 
     ControlArray() = default;
     ControlArray(const ControlArray &) = delete;
     ControlArray &operator=(const ControlArray &) = delete;
 
-    Control &operator()(qint16 index) { return *elements_.at(std::size_t(index)); }
-    const Control &operator()(qint16 index) const { return *elements_.at(std::size_t(index)); }
+    Control &operator()(Index index) { return *elements_.at(std::size_t(index)); }
+    const Control &operator()(Index index) const { return *elements_.at(std::size_t(index)); }
 
-    qint16 count() const { return qint16(elements_.size()); }
+    Index count() const { return Index(elements_.size()); }
 
-    // Creates the next element, with the next index.
-    template<typename... Args> Control &load(Args &&...args)
+    // Creates the next element, with the next index, as the toolkit's own kind.
+    template<typename Kind, typename... Args> Kind &load(Args &&...args)
     {
         const auto index = count();
-        Control &element
-            = *elements_.emplace_back(std::make_unique<Control>(std::forward<Args>(args)...));
-        if constexpr (requires { element.onClick(std::function<void()>()); })
-            element.onClick([this, index] { raiseClick(index); });
-        return element;
+        auto element = std::make_unique<Kind>(std::forward<Args>(args)...);
+        Kind &loaded = *element;
+        elements_.push_back(std::move(element));
+        if constexpr (requires { loaded.onClick(ClickNotice()); })
+            loaded.onClick([this, index] { raiseClick(index); });
+        return loaded;
     }
 
     void onClick(ClickHandler handler) { clickHandler_ = std::move(handler); }
 
 private:
-    void raiseClick(qint16 index)
+    void raiseClick(Index index)
     {
         if (clickHandler_)
             clickHandler_(index);

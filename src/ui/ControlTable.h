@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include <QRgb>
-#include <QtGlobal>
+#include "ui/Rgb.h"
+#include "ui/Text.h"
 
 #include <array>
 #include <optional>
@@ -19,7 +19,7 @@ struct Placement
     int top;
     int width;
     int height;
-    std::optional<QRgb> backColor; // none: the toolkit's colour for that kind of control
+    std::optional<Rgb> backColor; // none: the toolkit's colour for that kind of control
     int tabIndex;
     bool visibleAtStart;
 };
@@ -27,12 +27,12 @@ struct Placement
 // The form's client area, in twips.
 constexpr int formWidthTwips = 6915;
 constexpr int formHeightTwips = 6090;
-constexpr QRgb formBackColor = qRgb(192, 192, 255);
+constexpr Rgb formBackColor {192, 192, 255};
 
-constexpr QRgb labelBackColor = qRgb(255, 192, 128);
-constexpr QRgb countryColor = qRgb(255, 128, 0);
-constexpr QRgb compareColor = qRgb(128, 255, 128);
-constexpr QRgb clearColor = qRgb(255, 0, 0);
+constexpr Rgb labelBackColor {255, 192, 128};
+constexpr Rgb countryColor {255, 128, 0};
+constexpr Rgb compareColor {128, 255, 128};
+constexpr Rgb clearColor {255, 0, 0};
 
 // Label1: 0 title, 1 and 2 column headings, 3 right and 4 wrong verdict.
 constexpr std::array<Placement, 5> label1Placements {{
@@ -44,7 +44,7 @@ constexpr std::array<Placement, 5> label1Placements {{
 }};
 
 // Option1: one country button per index, stacked down the left column.
-constexpr Placement option1Placement(qint16 index)
+constexpr Placement option1Placement(Index index)
 {
     return {480, 1080 + 240 * index, 1575, 285, countryColor, 5 + index, true};
 }

@@ -11,15 +11,14 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 
-class QWidget;
-
 namespace ui {
 
-// Every control of the quiz form, created on it with its place, colour,
-// content and tab order, addressed by array and index.
+// Every control of the quiz form, addressed by array and index. Each
+// toolkit fills it with its own controls, placed, coloured and filled as
+// the control table and the built-in texts say.
 struct FormControls
 {
-    explicit FormControls(QWidget *form);
+    FormControls() = default;
     FormControls(const FormControls &) = delete;
     FormControls &operator=(const FormControls &) = delete;
 

@@ -5,18 +5,15 @@
 #pragma once
 
 #include "ui/Control.h"
-
-#include <QString>
+#include "ui/Text.h"
 
 namespace ui {
 
 class Label : public Control
 {
 public:
-    explicit Label(QWidget *parent);
-
-    QString Caption() const;
-    void setCaption(const QString &caption);
+    virtual Text Caption() const = 0;
+    virtual void setCaption(TextView caption) = 0;
 };
 
 } // namespace ui

@@ -5,10 +5,7 @@
 #pragma once
 
 #include "ui/Control.h"
-
-#include <QString>
-
-#include <functional>
+#include "ui/Text.h"
 
 namespace ui {
 
@@ -17,22 +14,26 @@ namespace ui {
 class ListBox : public Control
 {
 public:
-    explicit ListBox(QWidget *parent);
-
-    qint16 ListCount() const;
+    virtual Index ListCount() const = 0;
 
     // The selected position, -1 when nothing is selected.
-    qint16 ListIndex() const;
-    void setListIndex(qint16 position);
+    virtual Index ListIndex() const = 0;
+    // A position outside the list selects nothing.
+    virtual void setListIndex(Index position) = 0;
 
-    QString List(qint16 position) const;
-    void setList(qint16 position, const QString &text);
+    // Outside the list: no text, and nothing changes.
+    virtual Text List(Index position) const = 0;
+    virtual void setList(Index position, TextView text) = 0;
 
-    void AddItem(const QString &text);
-    void Clear();
+    void AddItem(TextView text);
+    virtual void Clear() = 0;
 
-    // Raised whenever the selection changes, by the user or by setListIndex.
-    void onClick(std::function<void()> notify);
+    // Raised whenever the selection changes by the user's doing; whether
+    // setListIndex raises it too is the toolkit's choice.
+    virtual void onClick(ClickNotice notify) = 0;
+
+protected:
+    virtual void insertItem(Index position, TextView text) = 0;
 };
 
 } // namespace ui

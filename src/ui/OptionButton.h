@@ -5,12 +5,7 @@
 #pragma once
 
 #include "ui/Control.h"
-
-#include <QString>
-
-#include <functional>
-
-class QButtonGroup;
+#include "ui/Text.h"
 
 namespace ui {
 
@@ -19,20 +14,13 @@ namespace ui {
 class OptionButton : public Control
 {
 public:
-    OptionButton(QWidget *parent, QButtonGroup *group);
-
-    QString Caption() const;
-    void setCaption(const QString &caption);
+    virtual Text Caption() const = 0;
+    virtual void setCaption(TextView caption) = 0;
 
     // Whether it is the selected button of its group.
-    bool Value() const;
+    virtual bool Value() const = 0;
 
-    void setEnabled(bool enabled) override;
-
-    void onClick(std::function<void()> notify);
-
-private:
-    QButtonGroup *group_;
+    virtual void onClick(ClickNotice notify) = 0;
 };
 
 } // namespace ui

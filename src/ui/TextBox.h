@@ -5,14 +5,12 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/Text.h"
 
-#include <QPointer>
-#include <QString>
-#include <QStringView>
+#include <cstdint>
 
 namespace ui {
 
-class Announcer;
 class TextBox;
 
 // A text box's content as Text() read it. "That content followed by more"
@@ -21,9 +19,9 @@ class TextBox;
 class TextValue
 {
 public:
-    QString toString() const { return more_.isEmpty() ? read_ : read_ + more_; }
+    Text toString() const { return more_.empty() ? read_ : read_ + more_; }
 
-    friend TextValue operator+(TextValue value, QStringView more)
+    friend TextValue operator+(TextValue value, TextView more)
     {
         value.more_.append(more);
         return value;
@@ -31,49 +29,51 @@ public:
 
 private:
     friend class TextBox;
-    TextValue(const TextBox *box, quint64 revision, QString read)
+    TextValue(const TextBox *box, std::uint64_t revision, Text read)
         : box_(box)
         , revision_(revision)
         , read_(std::move(read))
     { }
 
     const TextBox *box_;
-    quint64 revision_;
-    QString read_;
-    QString more_;
+    std::uint64_t revision_;
+    Text read_;
+    Text more_;
 };
 
-// A multi-line, read-only text box with a vertical scroll bar. Text()
-// gives back exactly what was written, CR LF included.
+// A multi-line, read-only text box with a vertical scroll bar. Text() gives
+// back exactly what was written, CR LF included, whatever line ends the
+// toolkit shows; the box keeps it, and tells its toolkit what to show.
 class TextBox : public Control
 {
 public:
-    explicit TextBox(QWidget *parent);
-
     // Each line the text gains from now on is also told to screen readers.
-    void announceNewLines();
+    void announceNewLines() { announcing_ = true; }
 
     TextValue Text() const;
     // By value: a temporary read is released before appending, so the
     // box's own copy need not be duplicated to grow.
     void setText(TextValue text);
-    void setText(const QString &text);
+    void setText(TextView text);
+
+protected:
+    const ui::Text &text() const { return text_; }
+
+    // Show this whole text.
+    virtual void showText(const ui::Text &text) = 0;
+    // Show the text extended by `more`; `completesLineEnd` when its first
+    // character is the LF of a CR the box already ended with.
+    virtual void showAppended(TextView more, bool completesLineEnd) = 0;
+    // Tell screen readers one line, without moving the focus.
+    virtual void announce(TextView line) = 0;
 
 private:
-    // True when the box is hidden: the text is then marked for showing once
-    // the box is, and the caller shows nothing now.
-    bool deferredWhileHidden();
-    void showText();
-    void showAppended(const QString &more, bool completesLineEnd);
-    void append(const QString &more);
-    void announceLinesEndedBy(qsizetype appendedAt);
+    void append(TextView more);
+    void announceLinesEndedBy(std::size_t appendedAt);
 
-    QPointer<Announcer> announcer_;
-    QString text_;
-    quint64 revision_ = 0;
-    // A hidden box's widget gets the text only as it is shown: a box that
-    // never shows never lays it out.
-    bool shownTextStale_ = false;
+    ui::Text text_;
+    std::uint64_t revision_ = 0;
+    bool announcing_ = false;
 };
 
 } // namespace ui

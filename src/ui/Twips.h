@@ -4,23 +4,16 @@
 
 #pragma once
 
-#include <QRect>
-
 namespace ui {
 
 // The form is designed in twips, 1/1440 inch: 15 to a pixel at 96 dots per
-// inch. Qt's logical pixels are those 96-dpi pixels, scaled on dense screens.
+// inch. Qt's logical pixels and the browser's CSS pixels are both those
+// 96-dpi pixels, scaled on dense screens.
 constexpr int twipsPerPixel = 15;
 
 constexpr int pixelsFromTwips(int twips)
 {
     return twips / twipsPerPixel;
-}
-
-constexpr QRect rectFromTwips(int left, int top, int width, int height)
-{
-    return QRect(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-                 pixelsFromTwips(height));
 }
 
 } // namespace ui

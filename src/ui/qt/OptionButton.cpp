@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/OptionButton.h"
+#include "ui/qt/OptionButton.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -44,20 +44,20 @@ void keepGroupReachableByTab(QButtonGroup *group)
 } // namespace
 
 OptionButton::OptionButton(QWidget *parent, QButtonGroup *group)
-    : Control(new QRadioButton(parent))
+    : WidgetControl(new QRadioButton(parent))
     , group_(group)
 {
     group_->addButton(static_cast<QRadioButton *>(widget()));
 }
 
-QString OptionButton::Caption() const
+Text OptionButton::Caption() const
 {
-    return static_cast<QRadioButton *>(widget())->text();
+    return fromQString(static_cast<QRadioButton *>(widget())->text());
 }
 
-void OptionButton::setCaption(const QString &caption)
+void OptionButton::setCaption(TextView caption)
 {
-    static_cast<QRadioButton *>(widget())->setText(caption);
+    static_cast<QRadioButton *>(widget())->setText(toQString(caption));
 }
 
 bool OptionButton::Value() const
@@ -67,11 +67,11 @@ bool OptionButton::Value() const
 
 void OptionButton::setEnabled(bool enabled)
 {
-    Control::setEnabled(enabled);
+    WidgetControl::setEnabled(enabled);
     keepGroupReachableByTab(group_);
 }
 
-void OptionButton::onClick(std::function<void()> notify)
+void OptionButton::onClick(ClickNotice notify)
 {
     auto *button = static_cast<QRadioButton *>(widget());
     QObject::connect(button, &QRadioButton::toggled, button,
@@ -81,4 +81,4 @@ void OptionButton::onClick(std::function<void()> notify)
                      });
 }
 
-} // namespace ui
+} // namespace ui::qt

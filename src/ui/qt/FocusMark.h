@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace ui {
+namespace ui::qt {
 
 // One clearly visible focus mark for every control of a form, whatever the
 // style would draw: black outside, white inside, so it shows on light and
@@ -23,4 +23,4 @@ private:
     void follow(QWidget *focused);
 };
 
-} // namespace ui
+} // namespace ui::qt

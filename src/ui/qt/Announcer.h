@@ -13,7 +13,7 @@
 // to show; older versions only have notification objects.
 #define QUIZ_HAS_ANNOUNCEMENT_EVENT (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0))
 
-namespace ui {
+namespace ui::qt {
 
 #if !QUIZ_HAS_ANNOUNCEMENT_EVENT
 // One announcement before Qt 6.8: an invisible object in the notification
@@ -51,4 +51,4 @@ private:
 #endif
 };
 
-} // namespace ui
+} // namespace ui::qt

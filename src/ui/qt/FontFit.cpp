@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/FontFit.h"
+#include "ui/qt/FontFit.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -38,4 +38,4 @@ void fitFontToCaptions(QWidget *form, const QStringList &designedFamilies, int s
     }
 }
 
-} // namespace ui
+} // namespace ui::qt

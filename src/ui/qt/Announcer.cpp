@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Announcer.h"
+#include "ui/qt/Announcer.h"
 
 #include <QAccessibleWidget>
 
-namespace ui {
+namespace ui::qt {
 
 #if !QUIZ_HAS_ANNOUNCEMENT_EVENT
 namespace {
@@ -75,4 +75,4 @@ void Announcer::announce(const QString &text)
 #endif
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/Contrast.h"
+#include "ui/qt/Contrast.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -36,4 +36,4 @@ QColor readableTextOn(const QColor &background)
     return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
-} // namespace ui
+} // namespace ui::qt

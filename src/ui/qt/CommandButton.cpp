@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/CommandButton.h"
+#include "ui/qt/CommandButton.h"
 
 #include <QPainter>
 #include <QPushButton>
 #include <QStaticText>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -55,23 +55,23 @@ private:
 } // namespace
 
 CommandButton::CommandButton(QWidget *parent)
-    : Control(new FlatButton(parent))
+    : WidgetControl(new FlatButton(parent))
 { }
 
-QString CommandButton::Caption() const
+Text CommandButton::Caption() const
 {
-    return static_cast<QPushButton *>(widget())->text();
+    return fromQString(static_cast<QPushButton *>(widget())->text());
 }
 
-void CommandButton::setCaption(const QString &caption)
+void CommandButton::setCaption(TextView caption)
 {
-    static_cast<QPushButton *>(widget())->setText(caption);
+    static_cast<QPushButton *>(widget())->setText(toQString(caption));
 }
 
-void CommandButton::onClick(std::function<void()> notify)
+void CommandButton::onClick(ClickNotice notify)
 {
     QObject::connect(static_cast<QPushButton *>(widget()), &QPushButton::clicked, widget(),
                      [notify = std::move(notify)] { notify(); });
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -2,20 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/FormFont.h"
+#include "ui/qt/FormFont.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 
 QStringList designedFamilies()
 {
-    // The last is the cut-down Liberation Serif the quiz carries into the browser.
-    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-            QStringLiteral("Quiz Serif")};
+    return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
 }
 
 QFont formFont()
@@ -41,4 +39,4 @@ QWidget *parentWithFormFontSet(QWidget *parent)
     return parent;
 }
 
-} // namespace ui
+} // namespace ui::qt

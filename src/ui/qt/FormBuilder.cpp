@@ -2,12 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/FormControls.h"
+#include "ui/qt/FormBuilder.h"
 
 #include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
-#include "ui/ControlWidget.h"
 #include "ui/Twips.h"
+#include "ui/qt/CommandButton.h"
+#include "ui/qt/ControlWidget.h"
+#include "ui/qt/Label.h"
+#include "ui/qt/ListBox.h"
+#include "ui/qt/OptionButton.h"
+#include "ui/qt/TextBox.h"
 
 #include <QButtonGroup>
 #include <QRegion>
@@ -17,18 +22,24 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
 using TabStop = std::pair<int, QWidget *>;
 
-void place(Control &control, const Placement &placement, std::vector<TabStop> &tabStops)
+QRect rectFromTwips(int left, int top, int width, int height)
+{
+    return QRect(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                 pixelsFromTwips(height));
+}
+
+void place(ui::Control &control, const Placement &placement, std::vector<TabStop> &tabStops)
 {
     widgetOf(control)->setGeometry(
         rectFromTwips(placement.left, placement.top, placement.width, placement.height));
     if (placement.backColor)
-        control.setBackColor(QColor(*placement.backColor));
+        control.setBackColor(*placement.backColor);
     control.setVisible(placement.visibleAtStart);
     tabStops.emplace_back(placement.tabIndex, widgetOf(control));
 }
@@ -42,52 +53,53 @@ void orderTabStops(std::vector<TabStop> tabStops)
 
 } // namespace
 
-FormControls::FormControls(QWidget *form)
+void buildForm(FormControls &controls, QWidget *form)
 {
+    auto &[Text1, Label1, Option1, List1, Command1] = controls;
     // The twelve country buttons' exclusive group, owned by the form.
     auto *countryGroup = new QButtonGroup(form);
     std::vector<TabStop> tabStops;
 
-    for (qint16 i = 0; i < qint16(text1Placements.size()); ++i)
-        place(Text1.load(form), text1Placements[i], tabStops);
+    for (Index i = 0; i < Index(text1Placements.size()); ++i)
+        place(Text1.load<TextBox>(form), text1Placements[i], tabStops);
     Text1(0).setText(texts::instructions);
-    widgetOf(Text1(0))->setAccessibleName(texts::logBoxName);
+    widgetOf(Text1(0))->setAccessibleName(toQString(texts::logBoxName));
     // A verdict reaches a screen reader as the log line that records it.
     Text1(0).announceNewLines();
     Text1(1).setText(texts::quotation);
 
-    for (qint16 i = 0; i < qint16(label1Placements.size()); ++i) {
-        Label &label = Label1.load(form);
+    for (Index i = 0; i < Index(label1Placements.size()); ++i) {
+        Label &label = Label1.load<Label>(form);
         label.setCaption(texts::label1Captions[i]);
         place(label, label1Placements[i], tabStops);
     }
 
-    const auto countryCount = qint16(texts::countries.size());
-    for (qint16 i = 0; i < countryCount; ++i) {
-        OptionButton &country = Option1.load(form, countryGroup);
+    const auto countryCount = Index(texts::countries.size());
+    for (Index i = 0; i < countryCount; ++i) {
+        OptionButton &country = Option1.load<OptionButton>(form, countryGroup);
         country.setCaption(texts::countries[i]);
         place(country, option1Placement(i), tabStops);
     }
     // Each button overlaps the one above it by a few pixels. Leaving that
     // strip to the button above keeps every caption's descenders whole
     // (reordering the buttons instead would scramble a screen reader's order).
-    for (qint16 i = 1; i < countryCount; ++i) {
-        const Placement above = option1Placement(qint16(i - 1));
+    for (Index i = 1; i < countryCount; ++i) {
+        const Placement above = option1Placement(Index(i - 1));
         const int overlap = pixelsFromTwips(above.top + above.height - option1Placement(i).top);
         QWidget *button = widgetOf(Option1(i));
         button->setMask(QRegion(0, overlap, button->width(), button->height() - overlap));
     }
 
-    for (qint16 i = 0; i < qint16(list1Placements.size()); ++i) {
-        ListBox &list = List1.load(form);
-        for (const QString &parliament : texts::parliaments)
+    for (Index i = 0; i < Index(list1Placements.size()); ++i) {
+        ListBox &list = List1.load<ListBox>(form);
+        for (TextView parliament : texts::parliaments)
             list.AddItem(parliament);
         place(list, list1Placements[i], tabStops);
     }
-    widgetOf(List1(0))->setAccessibleName(texts::parliamentListName);
+    widgetOf(List1(0))->setAccessibleName(toQString(texts::parliamentListName));
 
-    for (qint16 i = 0; i < qint16(command1Placements.size()); ++i) {
-        CommandButton &button = Command1.load(form);
+    for (Index i = 0; i < Index(command1Placements.size()); ++i) {
+        CommandButton &button = Command1.load<CommandButton>(form);
         button.setCaption(texts::command1Captions[i]);
         place(button, command1Placements[i], tabStops);
     }
@@ -95,4 +107,4 @@ FormControls::FormControls(QWidget *form)
     orderTabStops(std::move(tabStops));
 }
 
-} // namespace ui
+} // namespace ui::qt

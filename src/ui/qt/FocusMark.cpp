@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/FocusMark.h"
+#include "ui/qt/FocusMark.h"
 
 #include <QApplication>
 #include <QPainter>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
@@ -55,4 +55,4 @@ void FocusMark::paintEvent(QPaintEvent *)
     painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -8,11 +8,11 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui::qt {
 
 // Steps the form's font down a point at a time until every caption fits
 // its control. With a designed face, or one with its metrics, nothing
 // changes; a wider fallback face would otherwise cut captions short.
 void fitFontToCaptions(QWidget *form, const QStringList &designedFamilies, int smallestPointSize);
 
-} // namespace ui
+} // namespace ui::qt

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui::qt {
 
 // The faces the form is laid out for: the designed one, then those with its
 // metrics that stand in for it where it is missing.
@@ -26,4 +26,4 @@ QFont formFont();
 // laid out and then redone in another font.
 QWidget *parentWithFormFontSet(QWidget *parent = nullptr);
 
-} // namespace ui
+} // namespace ui::qt

@@ -6,7 +6,7 @@
 
 #include <QColor>
 
-namespace ui {
+namespace ui::qt {
 
 // Contrast of two colours as WCAG 2 defines it, from 1 (none) to 21.
 double contrastRatio(const QColor &a, const QColor &b);
@@ -14,4 +14,4 @@ double contrastRatio(const QColor &a, const QColor &b);
 // Black or white, whichever reads better on `background`.
 QColor readableTextOn(const QColor &background);
 
-} // namespace ui
+} // namespace ui::qt

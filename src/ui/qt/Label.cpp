@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/qt/Label.h"
+
+#include <QLabel>
+
+namespace ui::qt {
+
+Label::Label(QWidget *parent)
+    : WidgetControl(new QLabel(parent))
+{ }
+
+Text Label::Caption() const
+{
+    return fromQString(static_cast<QLabel *>(widget())->text());
+}
+
+void Label::setCaption(TextView caption)
+{
+    static_cast<QLabel *>(widget())->setText(toQString(caption));
+}
+
+} // namespace ui::qt
