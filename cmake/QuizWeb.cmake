@@ -2,39 +2,24 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What differs in the browser: the form's face travels inside the program,
-# the page carries the accessibility Qt's web platform lacks, and everything
-# a school's connection must download is kept small.
+# The quiz in the browser: the same rules over the page's own elements
+# (src/ui/web/), built with emscripten into a small program that makes and
+# keeps up to date the form of a plain page (data/web/). No Qt.
 
-target_sources(quiz_ui PRIVATE
-    ${PROJECT_SOURCE_DIR}/src/ui/BrowserPage.cpp
-    ${PROJECT_SOURCE_DIR}/src/ui/BrowserAccessibility.cpp)
-# The mirror turns Qt's accessibility on as a screen reader would.
-target_link_libraries(quiz_ui PRIVATE Qt6::GuiPrivate)
-
-# The browser lends the program no fonts.
-qt_add_resources(quiz_ui form_face PREFIX /fonts BASE ${PROJECT_SOURCE_DIR}/data/web/fonts
-    FILES ${PROJECT_SOURCE_DIR}/data/web/fonts/QuizSerif-Regular.ttf)
-
-# Left out of the download: Qt's own two faces, which the form's face
-# replaces, and the standard icons and image readers nothing here shows.
-foreach(resources IN ITEMS Qt6::QWasmIntegrationPlugin_resources_1
-        Qt6::QWasmIntegrationPlugin_resources_2 Qt6::Widgets_resources_1
-        Qt6::Widgets_resources_2 Qt6::Widgets_resources_3 Qt6::Widgets_resources_4)
-    if(NOT TARGET ${resources})
-        continue()
-    endif()
-    get_target_property(objects ${resources} IMPORTED_OBJECTS_RELEASE)
-    if(NOT objects MATCHES "/qrc_(wasmfonts|qstyle)_init")
-        continue()
-    endif()
-    get_target_property(configs ${resources} IMPORTED_CONFIGURATIONS)
-    foreach(config IN LISTS configs)
-        set_target_properties(${resources} PROPERTIES IMPORTED_OBJECTS_${config} "")
-    endforeach()
-    set_target_properties(${resources} PROPERTIES IMPORTED_OBJECTS "")
-endforeach()
-qt_import_plugins(parliament-quiz EXCLUDE_BY_TYPE imageformats)
+add_executable(parliament-quiz
+    src/app/web/main.cpp
+    src/ui/web/Controls.cpp src/ui/web/Controls.h
+    src/ui/web/Element.cpp src/ui/web/Element.h
+    src/ui/web/FormBuilder.cpp src/ui/web/FormBuilder.h
+)
+target_include_directories(parliament-quiz PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(parliament-quiz PRIVATE quiz_logic quiz_options)
+# Small and strict: the page's CSP allows no eval, the program runs only in
+# a page, and the allocator is the smallest that serves a form.
+target_compile_options(parliament-quiz PRIVATE -Oz)
+target_link_options(parliament-quiz PRIVATE -Oz -lembind -sENVIRONMENT=web
+    -sDYNAMIC_EXECUTION=0 -sMALLOC=emmalloc -sTEXTDECODER=2 -sFILESYSTEM=0
+    -sEXPORTED_FUNCTIONS=_main,_quizNotify)
 
 # The site, as a school copies it to its web server: cmake --build . --target web-site
 find_program(QUIZ_GZIP NAMES zopfli gzip)

@@ -3,9 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Lays out the quiz's web site in SITE, run as a script after the program is
-# linked: the program, Qt's loader, the page, its icons and licences, with
-# the page told how large the program is and the offline copy named after
-# what it holds. Every file a server sends compressed is also stored so,
+# linked: the program, the page, its style, its face, icons and licences, with
+# the offline copy named after what it holds. Every file a server sends compressed is also stored so,
 # once, at the strongest level: the server then sends it without work.
 #   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -14,23 +13,22 @@ file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE})
 set(web ${SOURCE}/data/web)
 file(COPY
-    ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm ${PROGRAM_DIR}/qtloader.js
-    ${web}/page.js ${web}/page.css
+    ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm
+    ${web}/page.js ${web}/page.css ${web}/fonts/QuizSerif-Regular.woff2
     ${SOURCE}/data/parliament-quiz.svg
     ${SOURCE}/data/icons/parliament-quiz-32.png ${SOURCE}/data/icons/parliament-quiz-256.png
     DESTINATION ${SITE})
 file(COPY_FILE ${SOURCE}/LICENSE ${SITE}/LICENSE.txt)
 file(COPY_FILE ${SOURCE}/LICENSES/OFL-1.1.txt ${SITE}/LICENSE-font.txt)
 
-set(QUIZ_TITLE "parliament-quiz.example.org География - страна, парламент")
+set(QUIZ_TITLE "География - страна, парламент")
 set(QUIZ_DESCRIPTION "Тест по география и информатика: свържете всяка от дванадесет държави с \
 името на нейния парламент.")
 set(QUIZ_PAGE_COLOR "#c0c0ff")
-file(SIZE ${SITE}/parliament-quiz.wasm QUIZ_WASM_BYTES)
 configure_file(${web}/index.html.in ${SITE}/index.html @ONLY)
 configure_file(${web}/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
 
-# The offline copy holds every file but the worker itself.
+# The offline copy holds every file the quiz shows with, not the licences.
 file(GLOB files RELATIVE ${SITE} ${SITE}/*)
 list(SORT files)
 set(digests)
@@ -38,7 +36,9 @@ set(QUIZ_SITE_FILES "'./'")
 foreach(name IN LISTS files)
     file(SHA256 ${SITE}/${name} digest)
     string(APPEND digests ${digest})
-    string(APPEND QUIZ_SITE_FILES ", '${name}'")
+    if(NOT name MATCHES "^LICENSE")
+        string(APPEND QUIZ_SITE_FILES ", '${name}'")
+    endif()
 endforeach()
 string(SHA256 version "${digests}")
 string(SUBSTRING ${version} 0 16 QUIZ_SITE_VERSION)

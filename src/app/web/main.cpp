@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "quiz/Quiz.h"
+#include "ui/FormControls.h"
+#include "ui/web/FormBuilder.h"
+
+// The quiz as a page: the form's controls are the page's own elements, made
+// in the page's form element, and live as long as the page does.
+int main()
+{
+    static ui::FormControls controls;
+    ui::web::buildForm(controls,
+                       ui::web::val::global("document")
+                           .call<ui::web::val>("getElementById", ui::web::val("form")));
+    static quiz::Quiz quiz(controls);
+    controls.Option1.onClick([](ui::Index index) { quiz.Option1_Click(index); });
+    controls.List1.onClick([](ui::Index index) { quiz.List1_Click(index); });
+    controls.Command1.onClick([](ui::Index index) { quiz.Command1_Click(index); });
+    quiz.Form_Load();
+    ui::web::focusFirst(controls);
+    return 0;
+}

@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Text.h"
+
+#include <emscripten/val.h>
+
+namespace ui::web {
+
+using emscripten::val;
+
+// A string the page can take, from the form's own text.
+inline val toJs(TextView text)
+{
+    return val(Text(text));
+}
+
+// A new element of the page, not yet placed in it.
+val makeElement(const char *tag);
+
+// The page's own element behind a control, and what every kind of control
+// does the same with it. The element is the truth for what the user can
+// change (a selection, a checked button); the control keeps the rest.
+class ElementControlBase
+{
+public:
+    ElementControlBase(const ElementControlBase &) = delete;
+    ElementControlBase &operator=(const ElementControlBase &) = delete;
+
+    // The element that stands on the page: laid out, shown and hidden.
+    val element() const { return element_; }
+
+protected:
+    explicit ElementControlBase(val element);
+    ~ElementControlBase();
+
+    // Calls `notify` whenever `target` raises `event` ("change", "click").
+    void listen(const val &target, const char *event, ClickNotice notify);
+
+    void showElement(bool visible);
+    void paint(Rgb color);
+
+    bool visible_ = true;
+    Rgb backColor_ {255, 255, 255};
+
+private:
+    val element_;
+    int listener_ = -1;
+};
+
+// One control of kind `Interface` over a page element. Enabled applies to
+// `enabledTarget`: the element that takes input (a radio button's input,
+// where the element is its label).
+template<typename Interface> class ElementControl : public Interface, public ElementControlBase
+{
+public:
+    bool Visible() const override { return visible_; }
+    void setVisible(bool visible) override { showElement(visible); }
+
+    bool Enabled() const override { return enabled_; }
+    void setEnabled(bool enabled) override
+    {
+        enabled_ = enabled;
+        enabledTarget_.set("disabled", !enabled);
+    }
+
+    Rgb BackColor() const override { return backColor_; }
+    void setBackColor(Rgb color) override { paint(color); }
+
+protected:
+    explicit ElementControl(val element)
+        : ElementControl(element, element)
+    { }
+    ElementControl(val element, val enabledTarget)
+        : ElementControlBase(std::move(element))
+        , enabledTarget_(std::move(enabledTarget))
+    { }
+
+private:
+    val enabledTarget_;
+    bool enabled_ = true;
+};
+
+} // namespace ui::web
