@@ -2,95 +2,73 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// How light the quiz is for a school's connection: the bytes a first visit
-// transfers with gzip and with brotli as served, the time from navigation to
-// the quiz's first paint, cold and warm, on loopback and on an emulated
-// 20 Mbit/s line, and the tab's memory. Prints a table; never fails on a
-// figure. QUIZ_URL names the served site (scripts/run-web-tests --benchmark).
+// The browser's quiz weighed against its floor, the same form as a static
+// page with a few lines of script (bench/web-floor/), in one run: what a
+// first visit downloads (the offline copy included), the first paint of
+// cold visits on loopback and on an emulated 20 Mbit/s line with 20 ms
+// latency, and how much the tab's renderer grows over an empty tab.
+// Medians of QUIZ_WEB_RUNS cold visits (5). Prints a table; never fails on a
+// figure. QUIZ_URL and QUIZ_FLOOR_URL name the two pages
+// (scripts/run-web-tests --benchmark).
 
 import { readFileSync } from 'node:fs';
 import http from 'node:http';
 
-import { chromium } from 'playwright-core';
+import { launchChromium } from './page.mjs';
 
-const url = process.env.QUIZ_URL;
+const pages = { quiz: process.env.QUIZ_URL, floor: process.env.QUIZ_FLOOR_URL };
 const runs = Number(process.env.QUIZ_WEB_RUNS ?? 5);
 const line = { bitsPerSecond: 20e6, latencyMs: 20 };
 
-const median = values => {
-    const sorted = [...values].sort((a, b) => a - b);
-    return sorted[Math.floor(sorted.length / 2)];
-};
+const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Marks the moment the form's canvas first holds a painted pixel.
-function watchFirstPaint() {
-    const look = () => {
-        const canvas = document.getElementById('qt-shadow-container')
-                           ?.shadowRoot?.querySelector('canvas');
-        if (canvas && canvas.width > 0) {
-            const pixel = canvas.getContext('2d').getImageData(canvas.width / 2, 2, 1, 1).data;
-            if (pixel[3] !== 0) {
-                window.quizFirstPaint = performance.now();
-                return;
-            }
-        }
-        requestAnimationFrame(look);
-    };
-    requestAnimationFrame(look);
-}
-
-async function launch() {
-    return chromium.launch({
-        executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-               '--disable-component-update', '--disable-sync', '--no-first-run'],
-    });
-}
-
-async function firstPaint(page) {
-    await page.goto(url);
-    await page.waitForFunction(() => window.quizFirstPaint !== undefined, null,
-                               { timeout: 120000, polling: 50 });
-    return page.evaluate(() => window.quizFirstPaint);
-}
-
-// One cold visit (empty profile), then warm ones with what it kept.
-async function paintTimes(emulated) {
-    const browser = await launch();
-    const context = await browser.newContext();
-    const page = await context.newPage();
-    await page.addInitScript(watchFirstPaint);
-    if (emulated) {
-        const cdp = await context.newCDPSession(page);
-        await cdp.send('Network.enable');
-        await cdp.send('Network.emulateNetworkConditions', {
-            offline: false,
-            latency: line.latencyMs,
-            downloadThroughput: line.bitsPerSecond / 8,
-            uploadThroughput: line.bitsPerSecond / 8,
-        });
-    }
-    const cold = await firstPaint(page);
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.waitForFunction(async () => (await caches.keys()).length === 1);
-    const warm = [];
-    for (let i = 0; i < runs; ++i)
-        warm.push(await firstPaint(page));
-    const memory = await tabMemory(browser);
-    await browser.close();
-    return { cold, warm: median(warm), memory };
-}
-
-// The resident memory of the renderer that holds the tab, once the quiz shows:
-// Qt's heap lives in the program's own memory, outside the JavaScript heap.
-async function tabMemory(browser) {
+// The resident memory of the renderer that holds the context's one tab.
+async function rendererMemory(browser) {
     const cdp = await browser.newBrowserCDPSession();
     const { processInfo } = await cdp.send('SystemInfo.getProcessInfo');
+    await cdp.detach();
     const resident = processInfo.filter(process => process.type === 'renderer').map(process => {
         const status = readFileSync(`/proc/${process.id}/status`, 'utf8');
         return 1024 * Number(/VmRSS:\s+(\d+) kB/.exec(status)[1]);
     });
     return Math.max(...resident);
+}
+
+// One cold visit in a fresh browser: the first contentful paint (the form's
+// first text), and the renderer's growth over the same tab when empty.
+async function coldVisit(address, emulated) {
+    const browser = await launchChromium();
+    try {
+        const context = await browser.newContext();
+        const page = await context.newPage();
+        await page.goto('about:blank');
+        await page.waitForTimeout(300);
+        const empty = await rendererMemory(browser);
+        if (emulated) {
+            const cdp = await context.newCDPSession(page);
+            await cdp.send('Network.enable');
+            await cdp.send('Network.emulateNetworkConditions', {
+                offline: false,
+                latency: line.latencyMs,
+                downloadThroughput: line.bitsPerSecond / 8,
+                uploadThroughput: line.bitsPerSecond / 8,
+            });
+        }
+        await page.goto(address);
+        const paint = await page.evaluate(() => new Promise(resolve => {
+            new PerformanceObserver(list => {
+                const entry = list.getEntriesByName('first-contentful-paint')[0];
+                if (entry)
+                    resolve(entry.startTime);
+            }).observe({ type: 'paint', buffered: true });
+        }));
+        await page.locator('#form textarea').first().waitFor();
+        await page.waitForTimeout(300);
+        const grown = (await rendererMemory(browser)) - empty;
+        return { paint, grown };
+    } finally {
+        await browser.close();
+    }
 }
 
 function transferred(address, encoding) {
@@ -103,38 +81,55 @@ function transferred(address, encoding) {
     });
 }
 
-// Every file the first visit fetches, including what the worker stores.
-async function visitedFiles() {
-    const browser = await launch();
+// Every file a first visit fetches, the offline copy's included, as served gzipped.
+async function firstVisitBytes(address) {
+    const browser = await launchChromium();
     const page = await browser.newPage();
     const files = new Set();
     page.context().on('request', request => files.add(request.url()));
-    await page.goto(url);
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.waitForFunction(async () => (await caches.keys()).length === 1);
+    await page.goto(address);
+    await page.locator('#form textarea').first().waitFor();
+    const worker = await page.evaluate(() => 'serviceWorker' in navigator
+                                             && navigator.serviceWorker.getRegistration());
+    if (worker) {
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        await page.waitForFunction(async () => (await caches.keys()).length === 1);
+    }
     await browser.close();
-    return [...files].filter(file => file.startsWith(new URL(url).origin));
-}
-
-const files = await visitedFiles();
-const bytes = {};
-for (const encoding of ['identity', 'gzip', 'br']) {
-    bytes[encoding] = 0;
+    let bytes = 0;
     for (const file of files)
-        bytes[encoding] += await transferred(file, encoding);
+        bytes += await transferred(file, 'gzip');
+    return { files: files.size, bytes };
 }
-const loopback = await paintTimes(false);
-const slow = await paintTimes(true);
 
-const mib = value => `${(value / 2 ** 20).toFixed(2)} MiB`;
-const ms = value => `${(value / 1000).toFixed(2)} s`;
-console.log(`| measure | value | goal |`);
-console.log(`|---|---:|---|`);
-console.log(`| first visit, uncompressed (${files.length} files) | ${mib(bytes.identity)} | - |`);
-console.log(`| first visit, gzip as served | ${mib(bytes.gzip)} | ≤ 3 MiB |`);
-console.log(`| first visit, brotli as served | ${mib(bytes.br)} | - |`);
-console.log(`| first paint, cold, loopback | ${ms(loopback.cold)} | - |`);
-console.log(`| first paint, warm, loopback (median of ${runs}) | ${ms(loopback.warm)} | ≤ 0.5 s |`);
-console.log(`| first paint, cold, 20 Mbit/s | ${ms(slow.cold)} | ≤ 2.5 s |`);
-console.log(`| first paint, warm, 20 Mbit/s (median of ${runs}) | ${ms(slow.warm)} | ≤ 0.5 s |`);
-console.log(`| the tab's renderer, resident once shown | ${mib(loopback.memory)} | - |`);
+const results = {};
+for (const [name, address] of Object.entries(pages)) {
+    const loopback = [];
+    const slow = [];
+    for (let run = 0; run < runs; ++run) {
+        loopback.push(await coldVisit(address, false));
+        slow.push(await coldVisit(address, true));
+    }
+    results[name] = {
+        download: await firstVisitBytes(address),
+        paint: median(loopback.map(visit => visit.paint)),
+        slowPaint: median(slow.map(visit => visit.paint)),
+        grown: median(loopback.map(visit => visit.grown)),
+    };
+}
+
+const { quiz, floor } = results;
+const kb = bytes => `${(bytes / 1000).toFixed(1)} KB`;
+const ms = value => `${Math.round(value)} ms`;
+const mib = bytes => `${(bytes / 2 ** 20).toFixed(1)} MiB`;
+const ratio = (a, b) => `${(a / b).toFixed(2)}×`;
+console.log(`| measure (median of ${runs} cold visits) | quiz | floor | quiz / floor | goal |`);
+console.log('|---|---:|---:|---:|---|');
+console.log(`| first visit, gzip as served (${quiz.download.files} and ${floor.download.files} files) `
+            + `| ${kb(quiz.download.bytes)} | ${kb(floor.download.bytes)} | - | ≤ 100 KB |`);
+console.log(`| first paint, loopback | ${ms(quiz.paint)} | ${ms(floor.paint)} `
+            + `| ${ratio(quiz.paint, floor.paint)} | ≤ 1.5× |`);
+console.log(`| first paint, 20 Mbit/s, 20 ms | ${ms(quiz.slowPaint)} | ${ms(floor.slowPaint)} `
+            + `| ${ratio(quiz.slowPaint, floor.slowPaint)} | ≤ 1.5× |`);
+console.log(`| the tab's renderer over an empty tab | ${mib(quiz.grown)} | ${mib(floor.grown)} `
+            + `| ${ratio(quiz.grown, floor.grown)} | ≤ 1.5× |`);

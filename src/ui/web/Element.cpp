@@ -26,17 +26,18 @@ std::vector<std::unique_ptr<ClickNotice>> &listeners()
 
 // One listener on the page for every control: the event names the control
 // by the number in its data-listener attribute.
+// JavaScript, not C++: clang-format would break its arrows.
+// clang-format off
 EM_JS(void, listenOnPage, (const char *event), {
     const name = UTF8ToString(event);
     const attribute = 'data-' + name;
-    document.addEventListener(
-        name, happened = > {
-            const target
-                = happened.target.closest && happened.target.closest('[' + attribute + ']');
-            if (target)
-                _quizNotify(Number(target.getAttribute(attribute)));
-        });
+    document.addEventListener(name, happened => {
+        const target = happened.target.closest && happened.target.closest('[' + attribute + ']');
+        if (target)
+            _quizNotify(Number(target.getAttribute(attribute)));
+    });
 });
+// clang-format on
 
 extern "C" EMSCRIPTEN_KEEPALIVE void quizNotify(int listener)
 {
@@ -47,7 +48,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quizNotify(int listener)
 
 val makeElement(const char *tag)
 {
-    return val::global("document").call<val>("createElement", val(tag));
+    static val document = val::global("document");
+    return document.call<val>("createElement", val(tag));
 }
 
 ElementControlBase::ElementControlBase(val element)

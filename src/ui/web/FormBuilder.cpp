@@ -15,28 +15,31 @@ namespace ui::web {
 
 namespace {
 
-void setStyle(const val &element, const char *property, const std::string &value)
-{
-    element["style"].call<void>("setProperty", val(property), val(value));
-}
-
 std::string pixels(int twips)
 {
     return std::to_string(pixelsFromTwips(twips)) + "px";
 }
 
-// The designed place, relative to `origin` (the form's corner, or the
-// country group's), for the style sheet to use where the screen has room.
-void place(ui::Control &control, const val &element, const Placement &placement,
-           const Placement &origin = {0, 0, 0, 0, {}, 0, true})
+// The designed place as the style sheet reads it where the screen has room,
+// in one write of the element's style: each write into the page costs.
+void setPlace(val element, int left, int top, int width, int height, const std::string &more = {})
 {
-    setStyle(element, "--left", pixels(placement.left - origin.left));
-    setStyle(element, "--top", pixels(placement.top - origin.top));
-    setStyle(element, "--width", pixels(placement.width));
-    setStyle(element, "--height", pixels(placement.height));
+    element["style"].set("cssText",
+                         "--left:" + pixels(left) + ";--top:" + pixels(top) + ";--width:"
+                             + pixels(width) + ";--height:" + pixels(height) + ";" + more);
+}
+
+// The designed place, relative to \`origin\` (the form's corner, or the
+// country group's), colour and visibility.
+void place(ui::Control &control, val element, const Placement &placement,
+           const Placement &origin = {0, 0, 0, 0, {}, 0, true}, const std::string &more = {})
+{
+    setPlace(element, placement.left - origin.left, placement.top - origin.top, placement.width,
+             placement.height, more);
     if (placement.backColor)
         control.setBackColor(*placement.backColor);
-    control.setVisible(placement.visibleAtStart);
+    if (!placement.visibleAtStart)
+        control.setVisible(false);
 }
 
 val elementOf(const ui::Control &control)
@@ -83,19 +86,16 @@ void buildForm(FormControls &controls, const val &form)
     const auto countryCount = Index(texts::countries.size());
     const Placement first = option1Placement(0);
     const Placement last = option1Placement(Index(countryCount - 1));
-    setStyle(countries, "--left", pixels(first.left));
-    setStyle(countries, "--top", pixels(first.top));
-    setStyle(countries, "--width", pixels(first.width));
-    setStyle(countries, "--height", pixels(last.top + last.height - first.top));
+    setPlace(countries, first.left, first.top, first.width, last.top + last.height - first.top);
     for (Index i = 0; i < countryCount; ++i) {
         OptionButton &country = Option1.load<OptionButton>("country");
         country.setCaption(texts::countries[i]);
         val element = elementOf(country);
-        place(country, element, option1Placement(i), first);
-        element.set("className", val("country"));
         // Each button overlaps the one below it by a few pixels; that strip
         // is the upper one's, which keeps every caption's descenders whole.
-        setStyle(element, "z-index", std::to_string(countryCount - i));
+        place(country, element, option1Placement(i), first,
+              "z-index:" + std::to_string(countryCount - i));
+        element.set("className", val("country"));
         countries.call<void>("append", element);
     }
 
