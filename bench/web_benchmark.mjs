@@ -54,16 +54,14 @@ async function coldVisit(address, emulated) {
                 uploadThroughput: line.bitsPerSecond / 8,
             });
         }
-        await page.goto(address);
-        const paint = await page.evaluate(() => new Promise(resolve => {
-            new PerformanceObserver(list => {
-                const entry = list.getEntriesByName('first-contentful-paint')[0];
-                if (entry)
-                    resolve(entry.startTime);
-            }).observe({ type: 'paint', buffered: true });
-        }));
-        await page.locator('#form textarea').first().waitFor();
-        await page.waitForTimeout(300);
+        // Nothing of the driver's runs in the page until it has shown: asking
+        // while it loads would hold up the very paint being measured.
+        await page.goto(address, { waitUntil: 'commit' });
+        await new Promise(resolve => setTimeout(resolve, emulated ? 3000 : 1500));
+        const paint = await page.evaluate(
+            () => performance.getEntriesByName('first-contentful-paint')[0]?.startTime);
+        if (paint === undefined || !(await page.locator('#form textarea').first().isVisible()))
+            throw new Error(`${address} did not show the form`);
         const grown = (await rendererMemory(browser)) - empty;
         return { paint, grown };
     } finally {

@@ -11,13 +11,14 @@ add_executable(parliament-quiz
     src/ui/web/Controls.cpp src/ui/web/Controls.h
     src/ui/web/Element.cpp src/ui/web/Element.h
     src/ui/web/FormBuilder.cpp src/ui/web/FormBuilder.h
+    src/ui/web/Node.cpp src/ui/web/Node.h
 )
 target_include_directories(parliament-quiz PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(parliament-quiz PRIVATE quiz_logic quiz_options)
 # Small and strict: the page's CSP allows no eval, the program runs only in
 # a page, and the allocator is the smallest that serves a form.
 target_compile_options(parliament-quiz PRIVATE -Oz)
-target_link_options(parliament-quiz PRIVATE -Oz -lembind -sENVIRONMENT=web
+target_link_options(parliament-quiz PRIVATE -Oz -sENVIRONMENT=web
     -sDYNAMIC_EXECUTION=0 -sMALLOC=emmalloc -sTEXTDECODER=2 -sFILESYSTEM=0
     -sEXPORTED_FUNCTIONS=_main,_quizNotify)
 

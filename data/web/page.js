@@ -8,6 +8,10 @@
 
 (() => {
     const tell = text => {
+        if (document.readyState === 'loading') {
+            document.addEventListener('DOMContentLoaded', () => tell(text));
+            return;
+        }
         document.getElementById('form').hidden = true;
         const problem = document.getElementById('problem');
         problem.textContent = text;
@@ -31,8 +35,15 @@
                 navigator.serviceWorker.register('service-worker.js').catch(() => {});
         },
     };
-    const program = document.createElement('script');
-    program.src = 'parliament-quiz.js';
-    program.onerror = failed;
-    document.body.append(program);
+    // The program makes the form in #form: not before the page holds it.
+    const start = () => {
+        const program = document.createElement('script');
+        program.src = 'parliament-quiz.js';
+        program.onerror = failed;
+        document.body.append(program);
+    };
+    if (document.readyState === 'loading')
+        document.addEventListener('DOMContentLoaded', start);
+    else
+        start();
 })();

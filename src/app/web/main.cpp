@@ -7,13 +7,11 @@
 #include "ui/web/FormBuilder.h"
 
 // The quiz as a page: the form's controls are the page's own elements, made
-// in the page's form element, and live as long as the page does.
+// in the page's #form, and live as long as the page does.
 int main()
 {
     static ui::FormControls controls;
-    ui::web::buildForm(controls,
-                       ui::web::val::global("document")
-                           .call<ui::web::val>("getElementById", ui::web::val("form")));
+    ui::web::buildForm(controls, ui::web::Node::withId("form"));
     static quiz::Quiz quiz(controls);
     controls.Option1.onClick([](ui::Index index) { quiz.Option1_Click(index); });
     controls.List1.onClick([](ui::Index index) { quiz.List1_Click(index); });

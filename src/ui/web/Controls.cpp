@@ -25,77 +25,72 @@ Text forDisplay(TextView text)
     return shown;
 }
 
-void setTextContent(val element, TextView text)
-{
-    element.set("textContent", toJs(text));
-}
-
 // How many lines the live region keeps: a reader still reading one finds it.
 constexpr int announcementsKept = 3;
 
 } // namespace
 
 Label::Label(const char *tag)
-    : ElementControl(makeElement(tag))
+    : ElementControl(Node(tag))
 { }
 
 void Label::setCaption(TextView caption)
 {
     caption_ = caption;
-    setTextContent(element(), caption);
+    element().setText(caption);
 }
 
 CommandButton::CommandButton()
-    : ElementControl(makeElement("button"))
+    : ElementControl(Node("button"))
 {
-    element().set("type", val("button"));
+    element().setAttribute("type", "button");
 }
 
 void CommandButton::setCaption(TextView caption)
 {
     caption_ = caption;
-    setTextContent(element(), caption);
+    element().setText(caption);
 }
 
 void CommandButton::onClick(ClickNotice notify)
 {
-    listen(element(), "click", std::move(notify));
+    element().listen("click", std::move(notify));
 }
 
 OptionButton::OptionButton(const char *group)
-    : OptionButton(makeElement("label"), makeElement("input"))
-{
-    input_.set("type", val("radio"));
-    input_.set("name", val(group));
-}
+    : OptionButton(Node("label"), Node("input"), group)
+{ }
 
-OptionButton::OptionButton(val label, val input)
+OptionButton::OptionButton(Node label, Node input, const char *group)
     : ElementControl(label, input)
-    , input_(std::move(input))
-    , caption_element_(makeElement("span"))
+    , input_(input)
+    , captionElement_("span")
 {
-    label.call<void>("append", input_, caption_element_);
+    input_.setAttribute("type", "radio");
+    input_.setAttribute("name", group);
+    label.append(input_);
+    label.append(captionElement_);
 }
 
 void OptionButton::setCaption(TextView caption)
 {
     caption_ = caption;
-    setTextContent(caption_element_, caption);
+    captionElement_.setText(caption);
 }
 
 bool OptionButton::Value() const
 {
-    return input_["checked"].as<bool>();
+    return input_.number("checked") != 0;
 }
 
 void OptionButton::onClick(ClickNotice notify)
 {
     // "change" comes only as the button becomes the checked one.
-    listen(input_, "change", std::move(notify));
+    input_.listen("change", std::move(notify));
 }
 
 ListBox::ListBox()
-    : ElementControl(makeElement("select"))
+    : ElementControl(Node("select"))
 { }
 
 bool ListBox::isPosition(Index position) const
@@ -105,12 +100,12 @@ bool ListBox::isPosition(Index position) const
 
 Index ListBox::ListIndex() const
 {
-    return Index(element()["selectedIndex"].as<int>());
+    return Index(element().number("selectedIndex"));
 }
 
 void ListBox::setListIndex(Index position)
 {
-    element().set("selectedIndex", isPosition(position) ? int(position) : -1);
+    element().setNumber("selectedIndex", isPosition(position) ? int(position) : -1);
 }
 
 Text ListBox::List(Index position) const
@@ -123,59 +118,58 @@ void ListBox::setList(Index position, TextView text)
     if (!isPosition(position))
         return;
     entries_[std::size_t(position)] = text;
-    setTextContent(element()["options"][int(position)], text);
+    options_[std::size_t(position)].setText(text);
 }
 
 void ListBox::insertItem(Index position, TextView text)
 {
     entries_.insert(entries_.begin() + position, Text(text));
-    val option = makeElement("option");
-    setTextContent(option, text);
-    element().call<void>("insertBefore", option, element()["options"][int(position)]);
+    Node option("option");
+    option.setText(text);
+    element().insert(option, position);
+    options_.insert(options_.begin() + position, option);
 }
 
 void ListBox::Clear()
 {
     entries_.clear();
-    element().call<void>("replaceChildren");
+    for (Node option : options_)
+        option.remove();
+    options_.clear();
 }
 
 void ListBox::onClick(ClickNotice notify)
 {
-    listen(element(), "change", std::move(notify));
+    element().listen("change", std::move(notify));
 }
 
-TextBox::TextBox(val liveRegion)
-    : ElementControl(makeElement("textarea"))
-    , liveRegion_(std::move(liveRegion))
+TextBox::TextBox(Node liveRegion)
+    : ElementControl(Node("textarea"))
+    , liveRegion_(liveRegion)
 {
-    element().set("readOnly", true);
+    element().setProperty("readOnly", true);
 }
 
 void TextBox::showText(const ui::Text &text)
 {
-    element().set("value", toJs(forDisplay(text)));
+    element().setValue(forDisplay(text));
 }
 
 void TextBox::showAppended(TextView more, bool completesLineEnd)
 {
-    val box = element();
-    const int end = box["textLength"].as<int>();
-    box.call<void>("setRangeText", toJs(forDisplay(completesLineEnd ? more.substr(1) : more)), end,
-                   end);
-    // Whoever extends the text wants to see what was added.
-    box.set("scrollTop", box["scrollHeight"]);
+    // Whoever extends the text wants to see what was added: scrolled to it.
+    element().appendValue(forDisplay(completesLineEnd ? more.substr(1) : more));
 }
 
 void TextBox::announce(TextView line)
 {
     // A new node each time: a region whose one text changed to the same
     // text again would say nothing.
-    val said = makeElement("p");
-    setTextContent(said, line);
-    liveRegion_.call<void>("append", said);
-    if (liveRegion_["childElementCount"].as<int>() > announcementsKept)
-        liveRegion_["firstElementChild"].call<void>("remove");
+    Node said("p");
+    said.setText(line);
+    liveRegion_.append(said);
+    if (++announcements_ > announcementsKept)
+        liveRegion_.removeChild(0);
 }
 
 } // namespace ui::web

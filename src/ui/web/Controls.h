@@ -10,6 +10,7 @@
 #include "ui/OptionButton.h"
 #include "ui/TextBox.h"
 #include "ui/web/Element.h"
+#include "ui/web/Node.h"
 
 #include <vector>
 
@@ -56,10 +57,10 @@ public:
     void onClick(ClickNotice notify) override;
 
 private:
-    OptionButton(val label, val input);
+    OptionButton(Node label, Node input, const char *group);
 
-    val input_;
-    val caption_element_;
+    Node input_;
+    Node captionElement_;
     Text caption_;
 };
 
@@ -86,6 +87,7 @@ private:
     bool isPosition(Index position) const;
 
     std::vector<Text> entries_;
+    std::vector<Node> options_;
 };
 
 // A read-only <textarea>: selectable, copyable, found by the browser's find.
@@ -94,7 +96,7 @@ private:
 class TextBox : public ElementControl<ui::TextBox>
 {
 public:
-    explicit TextBox(val liveRegion);
+    explicit TextBox(Node liveRegion);
 
 protected:
     void showText(const ui::Text &text) override;
@@ -102,7 +104,8 @@ protected:
     void announce(TextView line) override;
 
 private:
-    val liveRegion_;
+    Node liveRegion_;
+    int announcements_ = 0;
 };
 
 } // namespace ui::web

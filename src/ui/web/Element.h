@@ -5,22 +5,9 @@
 #pragma once
 
 #include "ui/Control.h"
-#include "ui/Text.h"
-
-#include <emscripten/val.h>
+#include "ui/web/Node.h"
 
 namespace ui::web {
-
-using emscripten::val;
-
-// A string the page can take, from the form's own text.
-inline val toJs(TextView text)
-{
-    return val(Text(text));
-}
-
-// A new element of the page, not yet placed in it.
-val makeElement(const char *tag);
 
 // The page's own element behind a control, and what every kind of control
 // does the same with it. The element is the truth for what the user can
@@ -32,14 +19,13 @@ public:
     ElementControlBase &operator=(const ElementControlBase &) = delete;
 
     // The element that stands on the page: laid out, shown and hidden.
-    val element() const { return element_; }
+    Node element() const { return element_; }
 
 protected:
-    explicit ElementControlBase(val element);
-    ~ElementControlBase();
-
-    // Calls `notify` whenever `target` raises `event` ("change", "click").
-    void listen(const val &target, const char *event, ClickNotice notify);
+    explicit ElementControlBase(Node element)
+        : element_(element)
+    { }
+    ~ElementControlBase() { element_.remove(); }
 
     void showElement(bool visible);
     void paint(Rgb color);
@@ -48,8 +34,7 @@ protected:
     Rgb backColor_ {255, 255, 255};
 
 private:
-    val element_;
-    int listener_ = -1;
+    Node element_;
 };
 
 // One control of kind `Interface` over a page element. Enabled applies to
@@ -65,23 +50,23 @@ public:
     void setEnabled(bool enabled) override
     {
         enabled_ = enabled;
-        enabledTarget_.set("disabled", !enabled);
+        enabledTarget_.setProperty("disabled", !enabled);
     }
 
     Rgb BackColor() const override { return backColor_; }
     void setBackColor(Rgb color) override { paint(color); }
 
 protected:
-    explicit ElementControl(val element)
+    explicit ElementControl(Node element)
         : ElementControl(element, element)
     { }
-    ElementControl(val element, val enabledTarget)
-        : ElementControlBase(std::move(element))
-        , enabledTarget_(std::move(enabledTarget))
+    ElementControl(Node element, Node enabledTarget)
+        : ElementControlBase(element)
+        , enabledTarget_(enabledTarget)
     { }
 
 private:
-    val enabledTarget_;
+    Node enabledTarget_;
     bool enabled_ = true;
 };
 
