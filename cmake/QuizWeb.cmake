@@ -29,7 +29,8 @@ set(QUIZ_SITE ${PROJECT_BINARY_DIR}/site)
 add_custom_target(web-site ALL
     COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}
         -DPROGRAM_DIR=$<TARGET_FILE_DIR:parliament-quiz> -DSITE=${QUIZ_SITE}
-        -DGZIP=${QUIZ_GZIP} -DBROTLI=${QUIZ_BROTLI} -P ${CMAKE_CURRENT_LIST_DIR}/WebSite.cmake
+        -DGZIP=${QUIZ_GZIP} -DBROTLI=${QUIZ_BROTLI} -DQUIZ_TITLE=${QUIZ_TITLE}
+        -DQUIZ_PAGE_COLOR=${QUIZ_FORM_COLOR_CSS} -P ${CMAKE_CURRENT_LIST_DIR}/WebSite.cmake
     DEPENDS parliament-quiz
     COMMENT "Laying out the web site in ${QUIZ_SITE}"
     VERBATIM)

@@ -8,19 +8,11 @@
 # Windows build has, run under Wine by scripts/run-windows-tests.
 
 set(windows_dir ${PROJECT_SOURCE_DIR}/windows)
-set(QUIZ_TITLE "География - страна, парламент")
 set(QUIZ_ICON ${PROJECT_SOURCE_DIR}/data/parliament-quiz.ico)
 set(QUIZ_EXE $<TARGET_FILE:parliament-quiz>)
 set(QUIZ_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
-if(MINGW)
-    # The C and C++ runtimes linked in, so the program imports only the
-    # system's own DLLs; unused code dropped, symbols stripped.
-    target_compile_options(quiz_options INTERFACE -ffunction-sections -fdata-sections)
-    target_link_options(quiz_options INTERFACE -static
-        $<$<NOT:$<CONFIG:Debug>>:LINKER:--gc-sections,-s>)
-endif()
-
+target_sources(quiz_app PRIVATE ${PROJECT_SOURCE_DIR}/src/app/windows/UserMessage.cpp)
 set_target_properties(parliament-quiz PROPERTIES WIN32_EXECUTABLE TRUE)
 configure_file(${windows_dir}/parliament-quiz.rc.in parliament-quiz.rc @ONLY)
 target_sources(parliament-quiz PRIVATE ${PROJECT_BINARY_DIR}/parliament-quiz.rc)
@@ -92,13 +84,15 @@ foreach(test tst_mainform tst_quiz)
 endforeach()
 
 add_test(NAME windows_installer
-    COMMAND sh ${windows_dir}/test-installer nsis ${nsis_installer})
+    COMMAND sh ${windows_dir}/test-installer nsis ${nsis_installer} ${QUIZ_TITLE})
 add_test(NAME windows_installer_package
-    COMMAND sh ${windows_dir}/test-installer msi ${msi_installer})
+    COMMAND sh ${windows_dir}/test-installer msi ${msi_installer} ${QUIZ_TITLE})
 
 # A screen reader's view: each compare's log line raised as one UI
 # Automation notification.
+configure_file(${windows_dir}/WindowTitle.h.in generated/WindowTitle.h @ONLY)
 add_executable(uia_listener ${windows_dir}/uia-listener.cpp)
+target_include_directories(uia_listener PRIVATE ${PROJECT_BINARY_DIR}/generated)
 target_link_libraries(uia_listener PRIVATE quiz_options ole32 oleaut32 uuid)
 target_link_options(uia_listener PRIVATE -municode)
 add_test(NAME announcements_reach_ui_automation

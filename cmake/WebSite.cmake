@@ -6,7 +6,8 @@
 # linked: the program, the page, its style, its face, icons and licences, with
 # the offline copy named after what it holds. Every file a server sends compressed is also stored so,
 # once, at the strongest level: the server then sends it without work.
-#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
+#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQUIZ_TITLE=... -DQUIZ_PAGE_COLOR=...
+#         [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${SITE})
@@ -14,18 +15,17 @@ file(MAKE_DIRECTORY ${SITE})
 set(web ${SOURCE}/data/web)
 file(COPY
     ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm
-    ${web}/page.js ${web}/page.css ${web}/fonts/QuizSerif-Regular.woff2
+    ${web}/page.js ${web}/fonts/QuizSerif-Regular.woff2
     ${SOURCE}/data/parliament-quiz.svg
     ${SOURCE}/data/icons/parliament-quiz-32.png ${SOURCE}/data/icons/parliament-quiz-256.png
     DESTINATION ${SITE})
 file(COPY_FILE ${SOURCE}/LICENSE ${SITE}/LICENSE.txt)
 file(COPY_FILE ${SOURCE}/LICENSES/OFL-1.1.txt ${SITE}/LICENSE-font.txt)
 
-set(QUIZ_TITLE "География - страна, парламент")
 set(QUIZ_DESCRIPTION "Тест по география и информатика: свържете всяка от дванадесет държави с \
 името на нейния парламент.")
-set(QUIZ_PAGE_COLOR "#c0c0ff")
 configure_file(${web}/index.html.in ${SITE}/index.html @ONLY)
+configure_file(${web}/page.css.in ${SITE}/page.css @ONLY)
 configure_file(${web}/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
 
 # The offline copy holds every file the quiz shows with, not the licences.

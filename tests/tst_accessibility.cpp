@@ -6,7 +6,6 @@
 // verdicts spoken without moving the focus, a focus mark on every control,
 // and caption text that stands out from its background.
 #include "QuizDriver.h"
-#include "ui/qt/Announcer.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/ControlWidget.h"
 #include "ui/qt/TextBox.h"
@@ -33,7 +32,7 @@ QList<Heard> heard;
 void listen(QAccessibleEvent *event)
 {
     QString name;
-#if QUIZ_HAS_ANNOUNCEMENT_EVENT
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement)
         name = static_cast<QAccessibleAnnouncementEvent *>(event)->message();
 #endif
@@ -51,7 +50,7 @@ QStringList spoken()
     QStringList lines;
     QHash<const QObject *, QString> learnt;
     for (const Heard &event : heard) {
-#if QUIZ_HAS_ANNOUNCEMENT_EVENT
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         if (event.type == QAccessible::Announcement)
             lines << event.name;
 #endif

@@ -41,15 +41,6 @@ private slots:
         }
     }
 
-    void keyIsOneToOne()
-    {
-        int matches = 0;
-        for (qint16 country = 0; country < 12; ++country)
-            for (qint16 position = 0; position < 12; ++position)
-                matches += isMatch(country, position);
-        QCOMPARE(matches, 12);
-    }
-
     void positionsOutsideTheListNeverMatch_data()
     {
         QTest::addColumn<qint16>("position");

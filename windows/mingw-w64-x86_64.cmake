@@ -14,3 +14,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The C and C++ runtimes linked in, so that a program imports only the
+# system's own DLLs; in optimised builds, unused code dropped and symbols
+# stripped.
+set(CMAKE_C_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+foreach(config RELEASE MINSIZEREL RELWITHDEBINFO)
+    set(CMAKE_EXE_LINKER_FLAGS_${config}_INIT "-Wl,--gc-sections -s")
+endforeach()

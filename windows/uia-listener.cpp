@@ -9,6 +9,8 @@
 // prints the log line that compare must give. Text goes out escaped as Wine's traces write it, so
 // that the test can look for it there.
 
+#include "WindowTitle.h"
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -48,8 +50,7 @@ HWND quizWindow()
             [](HWND window, LPARAM result) -> BOOL {
                 wchar_t title[256] = {};
                 GetWindowTextW(window, title, 256);
-                if (IsWindowVisible(window)
-                    && std::wcsstr(title, L"География - страна, парламент")) {
+                if (IsWindowVisible(window) && std::wcsstr(title, quizWindowTitle)) {
                     *reinterpret_cast<HWND *>(result) = window;
                     return FALSE;
                 }

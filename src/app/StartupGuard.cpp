@@ -4,29 +4,9 @@
 
 #include "app/StartupGuard.h"
 
-#include <cstdio>
+#include "app/UserMessage.h"
+
 #include <cstdlib>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
-namespace {
-
-// A GUI program on Windows has no console to print to: the user sees a box.
-void tellUser(const QString &text)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-    std::fflush(stderr);
-#ifdef Q_OS_WIN
-    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
-    if (console == nullptr || console == INVALID_HANDLE_VALUE)
-        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"parliament-quiz",
-                    MB_OK | MB_ICONERROR);
-#endif
-}
-
-} // namespace
 
 StartupGuard *StartupGuard::active_ = nullptr;
 

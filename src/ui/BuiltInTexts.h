@@ -4,16 +4,13 @@
 
 #pragma once
 
+#include "ui/ProgramFacts.h"
 #include "ui/Text.h"
 
 #include <array>
 
 // Every text the form shows: constant tables, nothing made at start-up.
 namespace ui::texts {
-
-// The desktop window's title: the publisher's address, then the quiz's name.
-inline constexpr TextView windowTitle
-    = u"parliament-quiz.example.org География - страна, парламент";
 
 inline constexpr std::array<TextView, 5> label1Captions {
     u"Радио бутон, списъчно поле - държава, парламент",

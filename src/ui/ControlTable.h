@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ui/ProgramFacts.h"
 #include "ui/Rgb.h"
 #include "ui/Text.h"
 
@@ -27,7 +28,6 @@ struct Placement
 // The form's client area, in twips.
 constexpr int formWidthTwips = 6915;
 constexpr int formHeightTwips = 6090;
-constexpr Rgb formBackColor {192, 192, 255};
 
 constexpr Rgb labelBackColor {255, 192, 128};
 constexpr Rgb countryColor {255, 128, 0};

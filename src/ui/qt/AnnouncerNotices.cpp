@@ -8,7 +8,18 @@
 
 namespace ui::qt {
 
-#if !QUIZ_HAS_ANNOUNCEMENT_EVENT
+// One announcement before Qt 6.8: an invisible object in the notification
+// role, named by its text, that screen readers speak as it appears.
+class Notice : public QWidget
+{
+public:
+    Notice(QWidget *parent, const QString &text);
+    QString text() const { return text_; }
+
+private:
+    const QString text_;
+};
+
 namespace {
 
 constexpr qsizetype noticesKept = 8;
@@ -51,28 +62,25 @@ Notice::Notice(QWidget *parent, const QString &text)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
 }
-#endif
 
 Announcer::Announcer(QWidget *window)
     : QObject(window)
     , window_(window)
 { }
 
+// Each text a Notice of its own: a reader that keeps the names it has read
+// (Orca 48 does) would repeat an old text if one object were shown again
+// under a new name, and Orca 43 stops speaking when told of a new name on a
+// hidden object.
 void Announcer::announce(const QString &text)
 {
-#if QUIZ_HAS_ANNOUNCEMENT_EVENT
-    QAccessibleAnnouncementEvent event(window_, text);
-    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&event);
-#else
-    for (const QPointer<Notice> &shown : std::as_const(notices_))
+    for (const QPointer<QWidget> &shown : std::as_const(notices_))
         if (shown)
             shown->hide();
     if (notices_.size() >= noticesKept)
         delete notices_.takeFirst();
     notices_ << new Notice(window_, text);
     notices_.last()->show();
-#endif
 }
 
 } // namespace ui::qt
