@@ -95,13 +95,14 @@ void buildForm(FormControls &controls, Node form)
         place(button, command1Placements[i]);
     }
 
-    // The reading order, which is also the order Tab and a phone's single
-    // column follow: the task's title, the countries, the parliaments, the
-    // two commands, the verdicts and then the log; the hidden copies last.
-    for (Node element : {elementOf(Label1(0)), elementOf(Label1(1)), countries,
+    // The page's order is what Tab, a screen reader and a phone's single
+    // column follow: the task and its log first, as the learner meets them
+    // and as the form's tab order has it, then each heading with what it
+    // heads, the two commands and their verdicts; the hidden copies last.
+    for (Node element : {elementOf(Text1(0)), elementOf(Label1(0)), elementOf(Label1(1)), countries,
                          elementOf(Label1(2)), elementOf(List1(0)), elementOf(Command1(0)),
                          elementOf(Command1(1)), elementOf(Label1(3)), elementOf(Label1(4)),
-                         elementOf(Text1(0)), liveRegion, elementOf(Text1(1)), elementOf(List1(1))})
+                         liveRegion, elementOf(Text1(1)), elementOf(List1(1))})
         form.append(element);
 }
 
