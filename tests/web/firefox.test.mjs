@@ -74,7 +74,7 @@ test('Чисти, then a round by keyboard alone', async () => {
         await page.keyboard.press('ArrowDown');
     assert.equal((await state()).selection, 9);
     await page.keyboard.press('Tab');
-    await page.keyboard.press('Space');
+    await page.keyboard.press(' ');
     const shown = await state();
     assert.ok(shown.log.endsWith(`${countries[2]} : ${parliaments[9]} е Вярно\n`));
     assert.equal(await focused(), 'Сравни');
