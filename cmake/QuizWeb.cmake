@@ -8,10 +8,14 @@
 
 add_executable(parliament-quiz
     src/app/web/main.cpp
-    src/ui/web/Controls.cpp src/ui/web/Controls.h
+    src/ui/web/CommandButton.cpp src/ui/web/CommandButton.h
     src/ui/web/Element.cpp src/ui/web/Element.h
     src/ui/web/FormBuilder.cpp src/ui/web/FormBuilder.h
+    src/ui/web/Label.cpp src/ui/web/Label.h
+    src/ui/web/ListBox.cpp src/ui/web/ListBox.h
     src/ui/web/Node.cpp src/ui/web/Node.h
+    src/ui/web/OptionButton.cpp src/ui/web/OptionButton.h
+    src/ui/web/TextBox.cpp src/ui/web/TextBox.h
 )
 target_include_directories(parliament-quiz PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(parliament-quiz PRIVATE quiz_logic quiz_options)

@@ -7,6 +7,8 @@
 #include "ui/Control.h"
 #include "ui/web/Node.h"
 
+// The form's controls as the page's own elements: what a browser, its find,
+// its zoom and its screen readers already know how to handle.
 namespace ui::web {
 
 // The page's own element behind a control, and what every kind of control

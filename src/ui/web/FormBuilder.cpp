@@ -7,7 +7,11 @@
 #include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
 #include "ui/Twips.h"
-#include "ui/web/Controls.h"
+#include "ui/web/CommandButton.h"
+#include "ui/web/Label.h"
+#include "ui/web/ListBox.h"
+#include "ui/web/OptionButton.h"
+#include "ui/web/TextBox.h"
 
 namespace ui::web {
 

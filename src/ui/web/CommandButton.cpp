@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Parliament quiz developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/web/CommandButton.h"
+
+namespace ui::web {
+
+CommandButton::CommandButton()
+    : ElementControl(Node("button"))
+{
+    element().setAttribute("type", "button");
+}
+
+void CommandButton::setCaption(TextView caption)
+{
+    caption_ = caption;
+    element().setText(caption);
+}
+
+void CommandButton::onClick(ClickNotice notify)
+{
+    element().listen("click", std::move(notify));
+}
+
+} // namespace ui::web
