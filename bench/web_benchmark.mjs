@@ -87,8 +87,15 @@ async function firstVisitBytes(address) {
     page.context().on('request', request => files.add(request.url()));
     await page.goto(address);
     await page.locator('#form textarea').first().waitFor();
-    const worker = await page.evaluate(() => 'serviceWorker' in navigator
-                                             && navigator.serviceWorker.getRegistration());
+    // A page with a worker registers it once idle: given a few seconds.
+    const worker = await page.evaluate(async () => {
+        for (let tries = 0; tries < 50; ++tries) {
+            if (await navigator.serviceWorker.getRegistration())
+                return true;
+            await new Promise(resolve => setTimeout(resolve, 100));
+        }
+        return false;
+    });
     if (worker) {
         await page.evaluate(() => navigator.serviceWorker.ready);
         await page.waitForFunction(async () => (await caches.keys()).length === 1);

@@ -28,12 +28,13 @@
                               + 'и заредете страницата отново.');
     window.Module = {
         onAbort: failed,
-        // Once the form shows, the worker keeps the quiz for visits with no
-        // connection; not before, so as not to compete with the first load.
-        onRuntimeInitialized: () => {
+        // Once the form is made and the page idle, the worker keeps the quiz
+        // for visits with no connection; not before, so as not to compete
+        // with the first load and paint.
+        postRun: () => (window.requestIdleCallback ?? setTimeout)(() => {
             if ('serviceWorker' in navigator)
                 navigator.serviceWorker.register('service-worker.js').catch(() => {});
-        },
+        }),
     };
     // The program makes the form in #form: not before the page holds it.
     const start = () => {
