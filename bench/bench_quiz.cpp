@@ -157,28 +157,28 @@ std::vector<Row> clicks(int runs)
     MainForm form;
     showAndPaint(form);
     ui::FormControls &c = form.controls();
-    auto *list = static_cast<QListWidget *>(ui::qt::widgetOf(c.List1(0)));
+    auto *list = ui::qt::widgetOf<QListWidget>(c.parliamentList());
     const auto clickWidget = [](QWidget *widget, QPoint at) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     };
     const auto clickCountry = [&](int i) {
-        QWidget *button = ui::qt::widgetOf(c.Option1(qint16(3 + i % 2)));
+        QWidget *button = ui::qt::widgetOf(c.country(qint16(3 + i % 2)));
         clickWidget(button, QPoint(8, button->height() / 2));
     };
     const auto clickParliament = [&](int i) {
         clickWidget(list->viewport(), list->visualItemRect(list->item(i % 2)).center());
     };
-    const auto press = [&](qint16 button) {
-        return [&, button](int) {
-            clickWidget(ui::qt::widgetOf(c.Command1(button)), QPoint(10, 10));
+    const auto press = [&](ui::CommandButton &button) {
+        return [&](int) {
+            clickWidget(ui::qt::widgetOf(button), QPoint(10, 10));
         };
     };
 
     std::vector<Row> rows {
         {"click a country", timeAction(clickCountry, runs), 0, "µs", "≤ 1000 µs"},
         {"click a parliament", timeAction(clickParliament, runs), 0, "µs", "≤ 1000 µs"},
-        {"press Сравни", timeAction(press(0), runs), 0, "µs", "≤ 1000 µs"},
-        {"press Чисти", timeAction(press(1), runs), 0, "µs", "≤ 1000 µs"},
+        {"press Сравни", timeAction(press(c.compare()), runs), 0, "µs", "≤ 1000 µs"},
+        {"press Чисти", timeAction(press(c.clear()), runs), 0, "µs", "≤ 1000 µs"},
     };
     return rows;
 }
@@ -187,12 +187,12 @@ std::unique_ptr<MainForm> formWithLog(int lines)
 {
     auto form = std::make_unique<MainForm>();
     ui::FormControls &c = form->controls();
-    QString log = c.Text1(0).Text().toString();
+    ui::Text log = c.log().Text();
     for (int i = 0; i < lines; ++i)
-        log += QStringLiteral("България : Народно събрание е Вярно\r\n");
-    c.Text1(0).setText(log);
-    static_cast<QRadioButton *>(ui::qt::widgetOf(c.Option1(10)))->click();
-    c.List1(0).setListIndex(8);
+        log += u"България : Народно събрание е Вярно\r\n";
+    c.log().setText(log);
+    ui::qt::widgetOf<QRadioButton>(c.country(10))->click();
+    c.parliamentList().setListIndex(8);
     showAndPaint(*form);
     return form;
 }
@@ -208,8 +208,7 @@ std::vector<Row> compareAsLogGrows(int runs)
     QElapsedTimer timer;
     for (int round = 0; round < runs; ++round) {
         for (std::size_t i = 0; i < forms.size(); ++i) {
-            auto *compare
-                = static_cast<QPushButton *>(ui::qt::widgetOf(forms[i]->controls().Command1(0)));
+            auto *compare = ui::qt::widgetOf<QPushButton>(forms[i]->controls().compare());
             timer.start();
             compare->click();
             QApplication::processEvents();

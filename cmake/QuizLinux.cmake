@@ -4,10 +4,7 @@
 
 # What differs on Linux, included once every target exists: the program's
 # hardening, what a desktop and a Debian package need besides the program,
-# the one line a failed start-up prints, and the checks that read the sources
-# or run Linux's own tools.
-
-target_sources(quiz_app PRIVATE ${PROJECT_SOURCE_DIR}/src/app/UserMessage.cpp)
+# and the checks that read the sources or run Linux's own tools.
 
 if(QUIZ_HARDENING AND NOT QUIZ_SANITIZE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     # Optimised builds get the hardening Debian gives its own packages.
@@ -65,8 +62,6 @@ include(CPack)
 if(NOT BUILD_TESTING)
     return()
 endif()
-set(test_environment ${QUIZ_TEST_ENVIRONMENT})
-
 # The code follows .clang-format; checked where clang-format is installed.
 find_program(CLANG_FORMAT NAMES clang-format)
 if(CLANG_FORMAT)
@@ -85,6 +80,7 @@ quiz_font_folder(${sans_font_dir} EXCLUDE Serif
 configure_file(${PROJECT_SOURCE_DIR}/tests/no-serif-fonts.conf.in
     ${PROJECT_BINARY_DIR}/tests/no-serif-fonts.conf @ONLY)
 quiz_add_variant(tst_surroundings_no_serif_font tst_surroundings
+    ENVIRONMENT ${QUIZ_TEST_ENVIRONMENT}
     FONTCONFIG_FILE=${PROJECT_BINARY_DIR}/tests/no-serif-fonts.conf)
 
 # A start-up that cannot open a window says why in one line, with status 1:

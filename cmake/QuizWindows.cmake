@@ -2,20 +2,15 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What differs on Windows, included once every target exists: a program that
-# carries its runtime, icon and version record; the installers a school rolls
-# out (cmake --build . --target windows-packages); and the tests that only a
-# Windows build has, run under Wine by scripts/run-windows-tests.
+# What differs on Windows, included once every target exists: the installers
+# a school rolls out (cmake --build . --target windows-packages) and the tests
+# that only a Windows build has, run under Wine by scripts/run-windows-tests.
+# The program itself carries its runtime (windows/mingw-w64-x86_64.cmake),
+# its icon and version record (src/app/).
 
 set(windows_dir ${PROJECT_SOURCE_DIR}/windows)
-set(QUIZ_ICON ${PROJECT_SOURCE_DIR}/data/parliament-quiz.ico)
 set(QUIZ_EXE $<TARGET_FILE:parliament-quiz>)
 set(QUIZ_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-
-target_sources(quiz_app PRIVATE ${PROJECT_SOURCE_DIR}/src/app/windows/UserMessage.cpp)
-set_target_properties(parliament-quiz PROPERTIES WIN32_EXECUTABLE TRUE)
-configure_file(${windows_dir}/parliament-quiz.rc.in parliament-quiz.rc @ONLY)
-target_sources(parliament-quiz PRIVATE ${PROJECT_BINARY_DIR}/parliament-quiz.rc)
 
 # The installers and the portable archive.
 set(package_name parliament-quiz-${PROJECT_VERSION}-windows-x86_64)
@@ -72,9 +67,8 @@ endif()
 set(sans_fonts ${PROJECT_BINARY_DIR}/sans-fonts)
 quiz_font_folder(${sans_fonts} EXCLUDE Serif
     FONTS /usr/share/fonts/*Sans*.ttf /usr/share/fonts/*Sans*.otf)
-add_test(NAME tst_surroundings_no_serif_font COMMAND tst_surroundings)
-set_tests_properties(tst_surroundings_no_serif_font PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QPA_FONTDIR=Z:${sans_fonts}")
+quiz_add_variant(tst_surroundings_no_serif_font tst_surroundings
+    ENVIRONMENT ${QUIZ_TEST_ENVIRONMENT} QT_QPA_FONTDIR=Z:${sans_fonts})
 
 # The window and the quiz once more on the real Windows platform, with its
 # window frame.

@@ -140,8 +140,8 @@ struct Form : ui::FormControls
     {
         for (int i = 0; i < 2; ++i)
             Text1.load<TextBox>();
-        Text1(0).setText(ui::texts::instructions);
-        Text1(0).announceNewLines();
+        log().setText(ui::texts::instructions);
+        log().announceNewLines();
         for (ui::TextView caption : ui::texts::label1Captions)
             Label1.load<Label>().setCaption(caption);
         for (ui::TextView country : ui::texts::countries)
@@ -156,8 +156,8 @@ struct Form : ui::FormControls
     }
 
     OptionButton &country(ui::Index index) { return static_cast<OptionButton &>(Option1(index)); }
-    ListBox &list() { return static_cast<ListBox &>(List1(0)); }
-    void press(ui::Index index) { static_cast<CommandButton &>(Command1(index)).click(); }
+    ListBox &list() { return static_cast<ListBox &>(parliamentList()); }
+    void press(ui::CommandButton &button) { static_cast<CommandButton &>(button).click(); }
 
     std::vector<OptionButton *> group;
 };

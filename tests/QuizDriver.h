@@ -35,13 +35,13 @@ public:
 
     void clickCountry(qint16 index)
     {
-        QWidget *button = ui::qt::widgetOf(controls().Option1(index));
+        QWidget *button = ui::qt::widgetOf(controls().country(index));
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
 
     void clickParliament(qint16 position)
     {
-        auto *list = static_cast<QListWidget *>(ui::qt::widgetOf(controls().List1(0)));
+        auto *list = ui::qt::widgetOf<QListWidget>(controls().parliamentList());
         list->scrollToItem(list->item(position));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(position)).center());
@@ -49,32 +49,29 @@ public:
 
     void pressCompare()
     {
-        QTest::mouseClick(ui::qt::widgetOf(controls().Command1(0)), Qt::LeftButton);
+        QTest::mouseClick(ui::qt::widgetOf(controls().compare()), Qt::LeftButton);
     }
-    void pressClear()
-    {
-        QTest::mouseClick(ui::qt::widgetOf(controls().Command1(1)), Qt::LeftButton);
-    }
+    void pressClear() { QTest::mouseClick(ui::qt::widgetOf(controls().clear()), Qt::LeftButton); }
 
-    QString log() { return ui::qt::toQString(controls().Text1(0).Text().toString()); }
+    QString log() { return ui::qt::toQString(controls().log().Text()); }
     // What the quiz has written since the window opened.
     QString written() { return log().mid(startLog.size()); }
 
-    QStringList entries() { return ::entries(controls().List1(0)); }
+    QStringList entries() { return ::entries(controls().parliamentList()); }
 
     // Which verdicts show: "both", "right", "wrong" or "none".
     QString verdicts()
     {
-        const bool right = controls().Label1(3).Visible();
-        const bool wrong = controls().Label1(4).Visible();
+        const bool right = controls().rightVerdict().Visible();
+        const bool wrong = controls().wrongVerdict().Visible();
         return right && wrong ? "both" : right ? "right" : wrong ? "wrong" : "none";
     }
 
     QList<qint16> disabledCountries()
     {
         QList<qint16> disabled;
-        for (qint16 i = 0; i < controls().Option1.count(); ++i)
-            if (!controls().Option1(i).Enabled())
+        for (qint16 i = 0; i < controls().countryCount(); ++i)
+            if (!controls().country(i).Enabled())
                 disabled << i;
         return disabled;
     }

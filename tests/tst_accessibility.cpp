@@ -140,11 +140,10 @@ private slots:
         QVERIFY(quiz.exposed());
         QVERIFY(quiz.activated());
         ui::FormControls &c = quiz.controls();
-        QList<QWidget *> focusable {ui::qt::widgetOf(c.Text1(0)), ui::qt::widgetOf(c.List1(0)),
-                                    ui::qt::widgetOf(c.Command1(0)),
-                                    ui::qt::widgetOf(c.Command1(1))};
+        QList<QWidget *> focusable {ui::qt::widgetOf(c.log()), ui::qt::widgetOf(c.parliamentList()),
+                                    ui::qt::widgetOf(c.compare()), ui::qt::widgetOf(c.clear())};
         for (qint16 i = 0; i < 12; ++i)
-            focusable << ui::qt::widgetOf(c.Option1(i));
+            focusable << ui::qt::widgetOf(c.country(i));
 
         for (QWidget *control : focusable) {
             control->setFocus();
@@ -171,11 +170,12 @@ private slots:
         QVERIFY(quiz.exposed());
         ui::FormControls &c = quiz.controls();
         QList<QWidget *> captioned;
-        for (qint16 i = 0; i < 5; ++i)
-            captioned << ui::qt::widgetOf(c.Label1(i));
+        captioned << ui::qt::widgetOf(c.title()) << ui::qt::widgetOf(c.countryHeading())
+                  << ui::qt::widgetOf(c.parliamentHeading()) << ui::qt::widgetOf(c.rightVerdict())
+                  << ui::qt::widgetOf(c.wrongVerdict());
         for (qint16 i = 0; i < 12; ++i)
-            captioned << ui::qt::widgetOf(c.Option1(i));
-        captioned << ui::qt::widgetOf(c.Command1(0)) << ui::qt::widgetOf(c.Command1(1));
+            captioned << ui::qt::widgetOf(c.country(i));
+        captioned << ui::qt::widgetOf(c.compare()) << ui::qt::widgetOf(c.clear());
 
         for (QWidget *control : captioned) {
             const QImage shot = control->grab().toImage();

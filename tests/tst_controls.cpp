@@ -31,7 +31,7 @@ ui::Text fromUtf8(const char *text)
 
 QString shown(const TextBox &box)
 {
-    return static_cast<QPlainTextEdit *>(ui::qt::widgetOf(box))->toPlainText();
+    return ui::qt::widgetOf<QPlainTextEdit>(box)->toPlainText();
 }
 
 } // namespace
@@ -108,7 +108,7 @@ private slots:
         int clicks = 0;
         list.onClick([&] { ++clicks; });
 
-        auto *view = static_cast<QListWidget *>(ui::qt::widgetOf(list));
+        auto *view = ui::qt::widgetOf<QListWidget>(list);
         const QRect second = view->visualItemRect(view->item(1));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(list.ListIndex(), qint16(1));
@@ -139,7 +139,7 @@ private slots:
         QWidget form;
         TextBox box(&form);
         box.setText(text.toStdU16String());
-        QCOMPARE(toQString(box.Text().toString()), text);
+        QCOMPARE(toQString(box.Text()), text);
         QCOMPARE(shown(box), display);
     }
 
@@ -148,19 +148,18 @@ private slots:
         QWidget form;
         TextBox box(&form);
         box.setText(u"начало\r\n");
-        auto *edit = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(box));
+        auto *edit = ui::qt::widgetOf<QPlainTextEdit>(box);
         const QTextBlock firstBlock = edit->document()->firstBlock();
 
         box.setText(box.Text() + u"България" + u" : " + u"Народно събрание");
         box.setText(box.Text() + u" е Вярно\r\n");
-        QCOMPARE(toQString(box.Text().toString()),
-                 "начало\r\nБългария : Народно събрание е Вярно\r\n");
+        QCOMPARE(toQString(box.Text()), "начало\r\nБългария : Народно събрание е Вярно\r\n");
         QCOMPARE(shown(box), "начало\nБългария : Народно събрание е Вярно\n");
         // Appended, not replaced: the first paragraph is the same object.
         QVERIFY(edit->document()->firstBlock() == firstBlock);
 
         // A whole new text is shown whole, even where it extends the old one.
-        box.setText(box.Text().toString() + u"още\r\n");
+        box.setText(ui::Text(box.Text()) + u"още\r\n");
         QCOMPARE(shown(box), "начало\nБългария : Народно събрание е Вярно\nоще\n");
     }
 
@@ -171,7 +170,7 @@ private slots:
         box.setText(u"a");
         box.setText(box.Text() + u"\r");
         box.setText(box.Text() + u"\nb");
-        QCOMPARE(toQString(box.Text().toString()), "a\r\nb");
+        QCOMPARE(toQString(box.Text()), "a\r\nb");
         QCOMPARE(shown(box), "a\nb");
     }
 
@@ -184,12 +183,12 @@ private slots:
         const ui::TextValue before = box.Text();
         box.setText(u"second");
         box.setText(before + u"+");
-        QCOMPARE(toQString(box.Text().toString()), "first+");
+        QCOMPARE(toQString(box.Text()), "first+");
         QCOMPARE(shown(box), "first+");
 
         other.setText(box.Text() + u"!");
-        QCOMPARE(toQString(other.Text().toString()), "first+!");
-        QCOMPARE(toQString(box.Text().toString()), "first+");
+        QCOMPARE(toQString(other.Text()), "first+!");
+        QCOMPARE(toQString(box.Text()), "first+");
     }
 
     void appendingShowsTheEnd()
@@ -203,7 +202,7 @@ private slots:
         box.setText(lines.toStdU16String());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QScrollBar *bar = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(box))->verticalScrollBar();
+        QScrollBar *bar = ui::qt::widgetOf<QPlainTextEdit>(box)->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         box.setText(box.Text() + u"последен\r\n");
         QVERIFY(bar->maximum() > 0);
@@ -220,7 +219,7 @@ private slots:
         box.setVisible(false);
         box.setText(box.Text() + u"скрит\r\n");
         box.setText(box.Text() + u"още");
-        QCOMPARE(toQString(box.Text().toString()), "видим\r\nскрит\r\nоще");
+        QCOMPARE(toQString(box.Text()), "видим\r\nскрит\r\nоще");
         form.show();
         box.setVisible(true);
         QCOMPARE(shown(box), "видим\nскрит\nоще");

@@ -83,23 +83,22 @@ private slots:
     void captionsAndContentsAreExact()
     {
         ui::FormControls &c = form->controls();
-        QCOMPARE(ui::qt::toQString(c.Label1(0).Caption()),
+        QCOMPARE(ui::qt::toQString(c.title().Caption()),
                  "Радио бутон, списъчно поле - държава, парламент");
-        QCOMPARE(ui::qt::toQString(c.Label1(1).Caption()), "Страна");
-        QCOMPARE(ui::qt::toQString(c.Label1(2).Caption()), "Парламент");
-        QCOMPARE(ui::qt::toQString(c.Label1(3).Caption()), "Вярно");
-        QCOMPARE(ui::qt::toQString(c.Label1(4).Caption()), "Невярно");
-        QCOMPARE(ui::qt::toQString(c.Command1(0).Caption()), "Сравни");
-        QCOMPARE(ui::qt::toQString(c.Command1(1).Caption()), "Чисти");
-        QCOMPARE(c.Option1.count(), qint16(12));
+        QCOMPARE(ui::qt::toQString(c.countryHeading().Caption()), "Страна");
+        QCOMPARE(ui::qt::toQString(c.parliamentHeading().Caption()), "Парламент");
+        QCOMPARE(ui::qt::toQString(c.rightVerdict().Caption()), "Вярно");
+        QCOMPARE(ui::qt::toQString(c.wrongVerdict().Caption()), "Невярно");
+        QCOMPARE(ui::qt::toQString(c.compare().Caption()), "Сравни");
+        QCOMPARE(ui::qt::toQString(c.clear().Caption()), "Чисти");
+        QCOMPARE(c.countryCount(), qint16(12));
         for (qint16 i = 0; i < 12; ++i)
-            QCOMPARE(ui::qt::toQString(c.Option1(i).Caption()), expected::countries[i]);
-        QCOMPARE(entries(c.List1(0)), expected::parliaments);
-        QCOMPARE(entries(c.List1(1)), expected::parliaments);
+            QCOMPARE(ui::qt::toQString(c.country(i).Caption()), expected::countries[i]);
+        QCOMPARE(entries(c.parliamentList()), expected::parliaments);
+        QCOMPARE(entries(c.masterList()), expected::parliaments);
 
-        QCOMPARE(ui::qt::toQString(c.Text1(0).Text().toString()),
-                 instructionLines.join("\r\n") + "\r\n");
-        QCOMPARE(ui::qt::toQString(c.Text1(1).Text().toString()),
+        QCOMPARE(ui::qt::toQString(c.log().Text()), instructionLines.join("\r\n") + "\r\n");
+        QCOMPARE(ui::qt::toQString(c.quotation().Text()),
                  "Неприятното в това да си първият, направил нещо по правилния начин, е, че "
                  "никой не оценява колко трудно е било. \r\n");
     }
@@ -108,20 +107,20 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("Text1(0)") << "Text1(0)" << twips(120, 4320, 6735, 1575);
-        QTest::newRow("Text1(1)") << "Text1(1)" << twips(720, 4440, 6735, 1575);
-        QTest::newRow("Label1(0)") << "Label1(0)" << twips(480, 0, 5295, 375);
-        QTest::newRow("Label1(1)") << "Label1(1)" << twips(480, 720, 1575, 375);
-        QTest::newRow("Label1(2)") << "Label1(2)" << twips(2400, 720, 2775, 375);
-        QTest::newRow("Label1(3)") << "Label1(3)" << twips(2640, 3240, 1095, 375);
-        QTest::newRow("Label1(4)") << "Label1(4)" << twips(4200, 3240, 1095, 375);
-        QTest::newRow("List1(0)") << "List1(0)" << twips(2400, 1200, 2775, 915);
-        QTest::newRow("List1(1)") << "List1(1)" << twips(5400, 1200, 1695, 915);
-        QTest::newRow("Command1(0)") << "Command1(0)" << twips(2640, 2280, 1455, 375);
-        QTest::newRow("Command1(1)") << "Command1(1)" << twips(4320, 2280, 1455, 375);
+        QTest::newRow("log") << "log" << twips(120, 4320, 6735, 1575);
+        QTest::newRow("quotation") << "quotation" << twips(720, 4440, 6735, 1575);
+        QTest::newRow("title") << "title" << twips(480, 0, 5295, 375);
+        QTest::newRow("country heading") << "country heading" << twips(480, 720, 1575, 375);
+        QTest::newRow("parliament heading") << "parliament heading" << twips(2400, 720, 2775, 375);
+        QTest::newRow("right verdict") << "right verdict" << twips(2640, 3240, 1095, 375);
+        QTest::newRow("wrong verdict") << "wrong verdict" << twips(4200, 3240, 1095, 375);
+        QTest::newRow("parliament list") << "parliament list" << twips(2400, 1200, 2775, 915);
+        QTest::newRow("master list") << "master list" << twips(5400, 1200, 1695, 915);
+        QTest::newRow("compare") << "compare" << twips(2640, 2280, 1455, 375);
+        QTest::newRow("clear") << "clear" << twips(4320, 2280, 1455, 375);
         for (int i = 0; i < 12; ++i)
-            QTest::addRow("Option1(%d)", i)
-                << QString("Option1(%1)").arg(i) << twips(480, 1080 + 240 * i, 1575, 285);
+            QTest::addRow("country %d", i)
+                << QString("country %1").arg(i) << twips(480, 1080 + 240 * i, 1575, 285);
     }
 
     void controlsStandWhereDesigned()
@@ -136,12 +135,13 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QColor>("expected");
         const QColor heading(255, 192, 128);
-        for (int i = 0; i < 5; ++i)
-            QTest::addRow("Label1(%d)", i) << QString("Label1(%1)").arg(i) << heading;
+        for (const char *label :
+             {"title", "country heading", "parliament heading", "right verdict", "wrong verdict"})
+            QTest::newRow(label) << label << heading;
         for (int i = 0; i < 12; ++i)
-            QTest::addRow("Option1(%d)", i) << QString("Option1(%1)").arg(i) << QColor(255, 128, 0);
-        QTest::newRow("Command1(0)") << "Command1(0)" << QColor(128, 255, 128);
-        QTest::newRow("Command1(1)") << "Command1(1)" << QColor(255, 0, 0);
+            QTest::addRow("country %d", i) << QString("country %1").arg(i) << QColor(255, 128, 0);
+        QTest::newRow("compare") << "compare" << QColor(128, 255, 128);
+        QTest::newRow("clear") << "clear" << QColor(255, 0, 0);
     }
 
     // As drawn, not as configured: a style that ignores the palette fails here.
@@ -157,23 +157,23 @@ private slots:
     {
         ui::FormControls &c = form->controls();
         for (qint16 i = 0; i < 12; ++i) {
-            QVERIFY(!c.Option1(i).Value());
-            QVERIFY(c.Option1(i).Enabled());
-            QVERIFY(ui::qt::widgetOf(c.Option1(i))->isVisible());
+            QVERIFY(!c.country(i).Value());
+            QVERIFY(c.country(i).Enabled());
+            QVERIFY(ui::qt::widgetOf(c.country(i))->isVisible());
         }
-        QCOMPARE(c.List1(0).ListIndex(), qint16(-1));
-        QVERIFY(ui::qt::widgetOf(c.Label1(3))->isVisible());
-        QVERIFY(ui::qt::widgetOf(c.Label1(4))->isVisible());
-        QVERIFY(!ui::qt::widgetOf(c.List1(1))->isVisible());
-        QVERIFY(!ui::qt::widgetOf(c.Text1(1))->isVisible());
+        QCOMPARE(c.parliamentList().ListIndex(), qint16(-1));
+        QVERIFY(ui::qt::widgetOf(c.rightVerdict())->isVisible());
+        QVERIFY(ui::qt::widgetOf(c.wrongVerdict())->isVisible());
+        QVERIFY(!ui::qt::widgetOf(c.masterList())->isVisible());
+        QVERIFY(!ui::qt::widgetOf(c.quotation())->isVisible());
         QCOMPARE(form->quiz().selectedCountry, qint16(0));
         QCOMPARE(form->quiz().selectedParliament, qint16(0));
-        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.Text1(0)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.log()));
     }
 
     void logBoxCannotBeTypedInto()
     {
-        auto *log = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(form->controls().Text1(0)));
+        auto *log = ui::qt::widgetOf<QPlainTextEdit>(form->controls().log());
         const QString shown = log->toPlainText();
         QTest::keyClicks(log, "abc");
         QTest::keyClick(log, Qt::Key_Return);
@@ -184,9 +184,9 @@ private slots:
     {
         ui::FormControls &c = form->controls();
         // The countries are one group, one tab stop; arrows move inside it.
-        QList<QWidget *> expected {ui::qt::widgetOf(c.Text1(0)), ui::qt::widgetOf(c.Option1(0))};
-        expected << ui::qt::widgetOf(c.List1(0)) << ui::qt::widgetOf(c.Command1(0))
-                 << ui::qt::widgetOf(c.Command1(1)) << ui::qt::widgetOf(c.Text1(0));
+        QList<QWidget *> expected {ui::qt::widgetOf(c.log()), ui::qt::widgetOf(c.country(0))};
+        expected << ui::qt::widgetOf(c.parliamentList()) << ui::qt::widgetOf(c.compare())
+                 << ui::qt::widgetOf(c.clear()) << ui::qt::widgetOf(c.log());
 
         QList<QWidget *> visited {QApplication::focusWidget()};
         for (int i = 1; i < expected.size(); ++i) {
@@ -201,16 +201,16 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
-        QTest::newRow("log") << "Text1(0)" << int(QAccessible::EditableText)
+        QTest::newRow("log") << "log" << int(QAccessible::EditableText)
                              << "Задание и дневник на отговорите";
-        QTest::newRow("list") << "List1(0)" << int(QAccessible::List) << "Парламент";
-        QTest::newRow("title") << "Label1(0)" << int(QAccessible::StaticText)
+        QTest::newRow("list") << "parliament list" << int(QAccessible::List) << "Парламент";
+        QTest::newRow("title") << "title" << int(QAccessible::StaticText)
                                << "Радио бутон, списъчно поле - държава, парламент";
-        QTest::newRow("right") << "Label1(3)" << int(QAccessible::StaticText) << "Вярно";
-        QTest::newRow("wrong") << "Label1(4)" << int(QAccessible::StaticText) << "Невярно";
-        QTest::newRow("country") << "Option1(10)" << int(QAccessible::RadioButton) << "България";
-        QTest::newRow("compare") << "Command1(0)" << int(QAccessible::Button) << "Сравни";
-        QTest::newRow("clear") << "Command1(1)" << int(QAccessible::Button) << "Чисти";
+        QTest::newRow("right") << "right verdict" << int(QAccessible::StaticText) << "Вярно";
+        QTest::newRow("wrong") << "wrong verdict" << int(QAccessible::StaticText) << "Невярно";
+        QTest::newRow("country") << "country 10" << int(QAccessible::RadioButton) << "България";
+        QTest::newRow("compare") << "compare" << int(QAccessible::Button) << "Сравни";
+        QTest::newRow("clear") << "clear" << int(QAccessible::Button) << "Чисти";
     }
 
     void screenReaderFindsEveryControlByName()
@@ -237,19 +237,26 @@ private slots:
     }
 
 private:
+    // The widget that the form's builder gave the role `name`.
     QWidget *widgetNamed(const QString &name)
     {
         ui::FormControls &c = form->controls();
-        const qint16 index = qint16(name.section('(', 1).chopped(1).toInt());
-        if (name.startsWith("Text1"))
-            return ui::qt::widgetOf(c.Text1(index));
-        if (name.startsWith("Label1"))
-            return ui::qt::widgetOf(c.Label1(index));
-        if (name.startsWith("Option1"))
-            return ui::qt::widgetOf(c.Option1(index));
-        if (name.startsWith("List1"))
-            return ui::qt::widgetOf(c.List1(index));
-        return ui::qt::widgetOf(c.Command1(index));
+        const QHash<QString, ui::Control *> roles {
+            {"log", &c.log()},
+            {"quotation", &c.quotation()},
+            {"title", &c.title()},
+            {"country heading", &c.countryHeading()},
+            {"parliament heading", &c.parliamentHeading()},
+            {"right verdict", &c.rightVerdict()},
+            {"wrong verdict", &c.wrongVerdict()},
+            {"parliament list", &c.parliamentList()},
+            {"master list", &c.masterList()},
+            {"compare", &c.compare()},
+            {"clear", &c.clear()},
+        };
+        if (roles.contains(name))
+            return ui::qt::widgetOf(*roles.value(name));
+        return ui::qt::widgetOf(c.country(qint16(name.section(' ', 1).toInt())));
     }
 
     std::unique_ptr<MainForm> form;

@@ -51,9 +51,9 @@ private slots:
         QStringList expected = parliaments;
         expected[position] = "  ";
         QCOMPARE(quiz.entries(), expected);
-        QCOMPARE(quiz.controls().List1(0).ListIndex(), position);
+        QCOMPARE(quiz.controls().parliamentList().ListIndex(), position);
         QCOMPARE(quiz.disabledCountries(), QList<qint16> {country});
-        QVERIFY(quiz.controls().Option1(country).Value());
+        QVERIFY(quiz.controls().country(country).Value());
     }
 
     void wrongPairIsAlsoUsedUp()
@@ -100,7 +100,7 @@ private slots:
         quiz.pressCompare();
         QCOMPARE(quiz.written(), expected);
         QCOMPARE(quiz.disabledCountries(), QList<qint16> {0});
-        QVERIFY(!quiz.controls().Option1(0).Value());
+        QVERIFY(!quiz.controls().country(0).Value());
     }
 
     void comparingAgainJudgesTheBlankedEntry()
@@ -163,7 +163,7 @@ private slots:
         quiz.clickCountry(8);
         quiz.clickParliament(0);
         QStringList seen;
-        auto *box = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(quiz.controls().Text1(0)));
+        auto *box = ui::qt::widgetOf<QPlainTextEdit>(quiz.controls().log());
         connect(box, &QPlainTextEdit::textChanged, this,
                 [&] { seen << quiz.written() + "|" + quiz.entries()[0] + "|" + quiz.verdicts(); });
         quiz.pressCompare();
@@ -176,8 +176,8 @@ private slots:
     {
         QuizDriver quiz;
         QVERIFY(quiz.exposed());
-        quiz.controls().Label1(3).setCaption(u"Точно");
-        quiz.controls().Label1(4).setCaption(u"Грешка");
+        quiz.controls().rightVerdict().setCaption(u"Точно");
+        quiz.controls().wrongVerdict().setCaption(u"Грешка");
         quiz.clickCountry(1);
         quiz.clickParliament(1);
         quiz.pressCompare();
@@ -202,18 +202,20 @@ private slots:
         quiz.clickParliament(0);
         quiz.pressCompare();
         const QString logged = quiz.written();
-        quiz.controls().Label1(3).setBackColor(ui::Rgb {255, 255, 255});
+        quiz.controls().rightVerdict().setBackColor(ui::Rgb {255, 255, 255});
 
         quiz.pressClear();
         QCOMPARE(quiz.entries(), parliaments);
-        QCOMPARE(quiz.controls().List1(0).ListIndex(), qint16(-1));
+        QCOMPARE(quiz.controls().parliamentList().ListIndex(), qint16(-1));
         QVERIFY(quiz.disabledCountries().isEmpty());
         QCOMPARE(quiz.verdicts(), "both");
-        QCOMPARE(ui::qt::toQColor(quiz.controls().Label1(3).BackColor()), QColor(255, 192, 128));
-        QCOMPARE(ui::qt::toQColor(quiz.controls().Label1(4).BackColor()), QColor(255, 192, 128));
+        QCOMPARE(ui::qt::toQColor(quiz.controls().rightVerdict().BackColor()),
+                 QColor(255, 192, 128));
+        QCOMPARE(ui::qt::toQColor(quiz.controls().wrongVerdict().BackColor()),
+                 QColor(255, 192, 128));
         QCOMPARE(quiz.written(), logged);
-        QVERIFY(quiz.controls().Option1(2).Value());
-        QCOMPARE(quiz.controls().List1(1).ListCount(), qint16(12));
+        QVERIFY(quiz.controls().country(2).Value());
+        QCOMPARE(quiz.controls().masterList().ListCount(), qint16(12));
 
         // The country still checked is the one a compare now judges.
         quiz.clickParliament(9);
@@ -252,25 +254,25 @@ private slots:
         ui::FormControls &c = quiz.controls();
 
         key(Qt::Key_Tab); // from the log into the countries
-        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.Option1(0)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.country(0)));
         for (int i = 0; i < 10; ++i)
             key(Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.Option1(10)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.country(10)));
         key(Qt::Key_Space);
-        QVERIFY(c.Option1(10).Value());
+        QVERIFY(c.country(10).Value());
         QCOMPARE(quiz.quiz().selectedCountry, qint16(10));
 
         key(Qt::Key_Tab); // into the parliaments
-        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.List1(0)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.parliamentList()));
         key(Qt::Key_End);
         key(Qt::Key_Up);
         key(Qt::Key_Up);
         key(Qt::Key_Up);
-        QCOMPARE(c.List1(0).ListIndex(), qint16(8));
+        QCOMPARE(c.parliamentList().ListIndex(), qint16(8));
         QCOMPARE(quiz.quiz().selectedParliament, qint16(8));
 
         key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.Command1(0)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.compare()));
         key(Qt::Key_Space);
         QCOMPARE(quiz.written(), line("България", "Народно събрание", "Вярно"));
 
@@ -278,22 +280,22 @@ private slots:
         key(Qt::Key_Backtab);
         key(Qt::Key_Backtab);
         QWidget *country = QApplication::focusWidget();
-        QCOMPARE(country, ui::qt::widgetOf(c.Option1(0)));
+        QCOMPARE(country, ui::qt::widgetOf(c.country(0)));
         key(Qt::Key_Down);
         key(Qt::Key_Down);
         key(Qt::Key_Space);
-        QVERIFY(c.Option1(2).Value());
+        QVERIFY(c.country(2).Value());
 
         key(Qt::Key_Tab);
         key(Qt::Key_Down);
-        QCOMPARE(c.List1(0).ListIndex(), qint16(9));
+        QCOMPARE(c.parliamentList().ListIndex(), qint16(9));
         key(Qt::Key_Tab);
         key(Qt::Key_Space);
         QCOMPARE(quiz.written(),
                  line("България", "Народно събрание", "Вярно") + line("Полша", "Сейм", "Вярно"));
 
         key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.Command1(1)));
+        QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.clear()));
         key(Qt::Key_Space);
         QCOMPARE(quiz.entries(), parliaments);
         QVERIFY(quiz.disabledCountries().isEmpty());
@@ -311,7 +313,7 @@ private slots:
             quiz.clickParliament(used);
             quiz.pressCompare();
         }
-        ui::qt::widgetOf(c.Command1(0))->setFocus();
+        ui::qt::widgetOf(c.compare())->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QSet<QWidget *> reached;
@@ -322,7 +324,7 @@ private slots:
             QTest::keyClick(focus, Qt::Key_Down);
         }
         for (qint16 i = 0; i < 12; ++i)
-            QCOMPARE(reached.contains(ui::qt::widgetOf(c.Option1(i))),
+            QCOMPARE(reached.contains(ui::qt::widgetOf(c.country(i))),
                      !QList<qint16>({0, 1, 5}).contains(i));
     }
 };

@@ -93,7 +93,7 @@ public:
     {
         QList<int> clickable;
         for (qint16 i = 0; i < QuizModel::count; ++i)
-            if (quiz.controls().Option1(i).Enabled())
+            if (quiz.controls().country(i).Enabled())
                 clickable << i;
         return clickable;
     }
@@ -130,11 +130,11 @@ public:
             pressKey(Qt::Key(action.arg));
             break;
         case Kind::Type:
-            type(ui::qt::widgetOf(c.Text1(0)), action.text);
+            type(ui::qt::widgetOf(c.log()), action.text);
             break;
         case Kind::Paste:
             QGuiApplication::clipboard()->setText(action.text);
-            QTest::keyClick(ui::qt::widgetOf(c.Text1(0)), Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(ui::qt::widgetOf(c.log()), Qt::Key_V, Qt::ControlModifier);
             break;
         }
         return difference();
@@ -150,7 +150,7 @@ private:
     int countryWithFocus()
     {
         for (qint16 i = 0; i < QuizModel::count; ++i)
-            if (ui::qt::widgetOf(quiz.controls().Option1(i)) == QApplication::focusWidget())
+            if (ui::qt::widgetOf(quiz.controls().country(i)) == QApplication::focusWidget())
                 return i;
         return -1;
     }
@@ -171,11 +171,11 @@ private:
                 model.clickCountry(country);
             else if (now >= 0 && now != country && countryWasChecked)
                 model.clickCountry(now); // arrows carry the check along
-        } else if (target == ui::qt::widgetOf(c.List1(0))) {
-            model.selectionBecame(c.List1(0).ListIndex());
-        } else if (target == ui::qt::widgetOf(c.Command1(0)) && key == Qt::Key_Space) {
+        } else if (target == ui::qt::widgetOf(c.parliamentList())) {
+            model.selectionBecame(c.parliamentList().ListIndex());
+        } else if (target == ui::qt::widgetOf(c.compare()) && key == Qt::Key_Space) {
             model.pressCompare();
-        } else if (target == ui::qt::widgetOf(c.Command1(1)) && key == Qt::Key_Space) {
+        } else if (target == ui::qt::widgetOf(c.clear()) && key == Qt::Key_Space) {
             model.pressClear();
         }
     }
@@ -190,40 +190,39 @@ private:
         };
         if (quiz.entries() != model.entries)
             return differ("the list", quiz.entries(), model.entries);
-        if (c.List1(0).ListIndex() != model.selection)
-            return differ("the selection", c.List1(0).ListIndex(), model.selection);
+        if (c.parliamentList().ListIndex() != model.selection)
+            return differ("the selection", c.parliamentList().ListIndex(), model.selection);
         for (int i = 0; i < QuizModel::count; ++i) {
-            if (c.Option1(qint16(i)).Enabled() != model.enabled[i])
+            if (c.country(qint16(i)).Enabled() != model.enabled[i])
                 return differ(qPrintable("enabled of country " + QString::number(i)),
-                              c.Option1(qint16(i)).Enabled(), model.enabled[i]);
-            if (c.Option1(qint16(i)).Value() != model.checked[i])
+                              c.country(qint16(i)).Enabled(), model.enabled[i]);
+            if (c.country(qint16(i)).Value() != model.checked[i])
                 return differ(qPrintable("checked of country " + QString::number(i)),
-                              c.Option1(qint16(i)).Value(), model.checked[i]);
+                              c.country(qint16(i)).Value(), model.checked[i]);
         }
         if (quiz.quiz().selectedCountry != model.selectedCountry)
             return differ("selectedCountry", quiz.quiz().selectedCountry, model.selectedCountry);
         if (quiz.quiz().selectedParliament != model.selectedParliament)
             return differ("selectedParliament", quiz.quiz().selectedParliament,
                           model.selectedParliament);
-        if (c.Label1(3).Visible() != model.rightVisible)
-            return differ("Вярно shown", c.Label1(3).Visible(), model.rightVisible);
-        if (c.Label1(4).Visible() != model.wrongVisible)
-            return differ("Невярно shown", c.Label1(4).Visible(), model.wrongVisible);
-        const QColor rightColour = ui::qt::toQColor(c.Label1(3).BackColor());
+        if (c.rightVerdict().Visible() != model.rightVisible)
+            return differ("Вярно shown", c.rightVerdict().Visible(), model.rightVisible);
+        if (c.wrongVerdict().Visible() != model.wrongVisible)
+            return differ("Невярно shown", c.wrongVerdict().Visible(), model.wrongVisible);
+        const QColor rightColour = ui::qt::toQColor(c.rightVerdict().BackColor());
         if (rightColour != model.rightColour)
             return differ("Вярно colour", rightColour, model.rightColour);
-        const QColor wrongColour = ui::qt::toQColor(c.Label1(4).BackColor());
+        const QColor wrongColour = ui::qt::toQColor(c.wrongVerdict().BackColor());
         if (wrongColour != model.wrongColour)
             return differ("Невярно colour", wrongColour, model.wrongColour);
-        const QString log = ui::qt::toQString(c.Text1(0).Text().toString());
+        const QString log = ui::qt::toQString(c.log().Text());
         if (log != model.log)
             return differ("the log's end", log.right(200), model.log.right(200));
-        const QString shown
-            = static_cast<QPlainTextEdit *>(ui::qt::widgetOf(c.Text1(0)))->toPlainText();
+        const QString shown = ui::qt::widgetOf<QPlainTextEdit>(c.log())->toPlainText();
         if (shown != display(model.log))
             return differ("the shown log's end", shown.right(200), display(model.log).right(200));
-        if (c.List1(1).ListCount() != QuizModel::count || c.List1(1).Visible()
-            || c.Text1(1).Visible())
+        if (c.masterList().ListCount() != QuizModel::count || c.masterList().Visible()
+            || c.quotation().Visible())
             return "a hidden control changed";
         return {};
     }

@@ -8,45 +8,78 @@
 #include "MemoryControls.h"
 #include "quiz/Quiz.h"
 
-#include <gtest/gtest.h>
+#include <QTest>
+
+#include <memory>
 
 namespace {
-
-using namespace std::string_literals;
 
 ui::Text line(ui::TextView country, ui::TextView parliament, ui::TextView verdict)
 {
     return ui::Text(country) + u" : " + ui::Text(parliament) + u" е " + ui::Text(verdict) + u"\r\n";
 }
 
-class Rules : public testing::TestWithParam<bool>
+// A form in memory with the quiz attached; `masterEntries` of the
+// parliaments in the hidden master list.
+struct Played
 {
-protected:
-    Rules()
-        : Rules(12)
+    explicit Played(bool listRaisesClickWhenSet, std::size_t masterEntries = 12)
+        : form(listRaisesClickWhenSet, masterEntries)
+        , quiz(quiz::Quiz::attachTo(form))
+        , start(form.log().Text())
     { }
-    explicit Rules(std::size_t masterEntries)
-        : form(GetParam(), masterEntries)
-        , quiz(form)
-    {
-        form.Option1.onClick([this](ui::Index index) { quiz.Option1_Click(index); });
-        form.List1.onClick([this](ui::Index index) { quiz.List1_Click(index); });
-        form.Command1.onClick([this](ui::Index index) { quiz.Command1_Click(index); });
-        quiz.Form_Load();
-        start = form.Text1(0).Text().toString();
-    }
 
-    ui::Text written() const { return form.Text1(0).Text().toString().substr(start.size()); }
-    bool rightShown() const { return form.Label1(3).Visible(); }
-    bool wrongShown() const { return form.Label1(4).Visible(); }
+    ui::Text written() const { return ui::Text(form.log().Text()).substr(start.size()); }
+    bool rightShown() const { return form.rightVerdict().Visible(); }
+    bool wrongShown() const { return form.wrongVerdict().Visible(); }
 
     memory::Form form;
-    quiz::Quiz quiz;
+    std::unique_ptr<quiz::Quiz> quiz;
     ui::Text start;
 };
 
-TEST_P(Rules, EveryRightPairIsLoggedBlankedAndUsedUp)
+} // namespace
+
+// QCOMPARE prints what differed in the form's own text type.
+namespace QTest {
+template<> inline char *toString(const ui::Text &text)
 {
+    return qstrdup(QString::fromStdU16String(text).toUtf8().constData());
+}
+} // namespace QTest
+
+class RulesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyRightPairIsLoggedBlankedAndUsedUp_data() { listKinds(); }
+    void everyRightPairIsLoggedBlankedAndUsedUp();
+    void wrongPairComparedTwiceAndCompareWithNothingChosen_data() { listKinds(); }
+    void wrongPairComparedTwiceAndCompareWithNothingChosen();
+    void clearStartsOverKeepsTheLogAndTheChosenCountry_data() { listKinds(); }
+    void clearStartsOverKeepsTheLogAndTheChosenCountry();
+    void clearRefillsAndEnablesOnlyAsFarAsTheMasterList_data() { listKinds(); }
+    void clearRefillsAndEnablesOnlyAsFarAsTheMasterList();
+
+    // What the controls of every toolkit share.
+    void sortedListOrdersLettersOfEitherCaseAndKeepsEqualTextsInOrder();
+    void textBoxAnnouncesEachLineOnceHoweverTheWritesSplitIt();
+
+private:
+    static void listKinds()
+    {
+        QTest::addColumn<bool>("listRaisesClickWhenSet");
+        QTest::newRow("list raises a click when set") << true;
+        QTest::newRow("list raises no click when set") << false;
+    }
+};
+
+void RulesTest::everyRightPairIsLoggedBlankedAndUsedUp()
+{
+    QFETCH(bool, listRaisesClickWhenSet);
+    Played played(listRaisesClickWhenSet);
+    memory::Form &form = played.form;
     // The reader's answer list, typed again: country, then its parliament.
     const std::pair<int, int> answers[] {{8, 0},  {1, 1}, {5, 2},  {7, 3}, {3, 4},  {6, 5},
                                          {11, 6}, {4, 7}, {10, 8}, {2, 9}, {9, 10}, {0, 11}};
@@ -54,86 +87,84 @@ TEST_P(Rules, EveryRightPairIsLoggedBlankedAndUsedUp)
     for (auto [country, position] : answers) {
         form.country(ui::Index(country)).choose();
         form.list().choose(ui::Index(position));
-        form.press(0);
+        form.press(form.compare());
         expected += line(ui::texts::countries[country], ui::texts::parliaments[position], u"Вярно");
-        EXPECT_TRUE(rightShown() && !wrongShown());
-        EXPECT_EQ(form.list().List(ui::Index(position)), u"  ");
-        EXPECT_FALSE(form.Option1(ui::Index(country)).Enabled());
+        QVERIFY(played.rightShown() && !played.wrongShown());
+        QCOMPARE(form.list().List(ui::Index(position)), u"  ");
+        QVERIFY(!form.country(ui::Index(country)).Enabled());
     }
-    EXPECT_EQ(written(), expected);
-    auto &log = static_cast<memory::TextBox &>(form.Text1(0));
-    EXPECT_EQ(log.announced.size(), 12u);
-    EXPECT_EQ(log.announced.back(), u"Норвегия : Стартинг е Вярно");
+    QCOMPARE(played.written(), expected);
+    auto &log = static_cast<memory::TextBox &>(form.log());
+    QCOMPARE(log.announced.size(), 12u);
+    QCOMPARE(log.announced.back(), u"Норвегия : Стартинг е Вярно");
 }
 
-TEST_P(Rules, WrongPairComparedTwiceAndCompareWithNothingChosen)
+void RulesTest::wrongPairComparedTwiceAndCompareWithNothingChosen()
 {
-    form.press(0); // nothing chosen: nothing happens
-    EXPECT_EQ(written(), u"");
-    EXPECT_TRUE(rightShown() && wrongShown());
+    QFETCH(bool, listRaisesClickWhenSet);
+    Played played(listRaisesClickWhenSet);
+    memory::Form &form = played.form;
+    form.press(form.compare()); // nothing chosen: nothing happens
+    QCOMPARE(played.written(), u"");
+    QVERIFY(played.rightShown() && played.wrongShown());
     form.country(8).choose();
     form.list().choose(9);
-    form.press(0);
-    form.press(0);
-    EXPECT_EQ(written(), line(u"Германия", u"Сейм", u"Невярно") + u"Германия :    е Невярно\r\n");
-    EXPECT_TRUE(!rightShown() && wrongShown());
+    form.press(form.compare());
+    form.press(form.compare());
+    QCOMPARE(played.written(),
+             line(u"Германия", u"Сейм", u"Невярно") + u"Германия :    е Невярно\r\n");
+    QVERIFY(!played.rightShown() && played.wrongShown());
     form.list().choose(3); // a new choice shows both again
-    EXPECT_TRUE(rightShown() && wrongShown());
+    QVERIFY(played.rightShown() && played.wrongShown());
 }
 
-TEST_P(Rules, ClearStartsOverKeepsTheLogAndTheChosenCountry)
+void RulesTest::clearStartsOverKeepsTheLogAndTheChosenCountry()
 {
+    QFETCH(bool, listRaisesClickWhenSet);
+    Played played(listRaisesClickWhenSet);
+    memory::Form &form = played.form;
     form.list().choose(11);
-    form.press(0); // before any country: the first one, Норвегия
-    EXPECT_EQ(written(), line(u"Норвегия", u"Стартинг", u"Вярно"));
+    form.press(form.compare()); // before any country: the first one, Норвегия
+    QCOMPARE(played.written(), line(u"Норвегия", u"Стартинг", u"Вярно"));
     form.country(2).choose();
     form.list().choose(0);
-    form.press(0);
-    form.Label1(3).setBackColor({255, 255, 255});
-    const ui::Text logged = written();
+    form.press(form.compare());
+    form.rightVerdict().setBackColor({255, 255, 255});
+    const ui::Text logged = played.written();
 
-    form.press(1);
+    form.press(form.clear());
     for (ui::Index i = 0; i < 12; ++i) {
-        EXPECT_EQ(form.list().List(i), ui::texts::parliaments[std::size_t(i)]);
-        EXPECT_TRUE(form.Option1(i).Enabled());
+        QCOMPARE(form.list().List(i), ui::texts::parliaments[std::size_t(i)]);
+        QVERIFY(form.country(i).Enabled());
     }
-    EXPECT_EQ(form.list().ListIndex(), -1);
-    EXPECT_TRUE(rightShown() && wrongShown());
-    EXPECT_EQ(form.Label1(3).BackColor(), (ui::Rgb {255, 192, 128}));
-    EXPECT_EQ(written(), logged);
-    EXPECT_TRUE(form.Option1(2).Value());
+    QCOMPARE(form.list().ListIndex(), -1);
+    QVERIFY(played.rightShown() && played.wrongShown());
+    QVERIFY(form.rightVerdict().BackColor() == (ui::Rgb {255, 192, 128}));
+    QCOMPARE(played.written(), logged);
+    QVERIFY(form.country(2).Value());
     form.list().choose(9);
-    form.press(0);
-    EXPECT_EQ(written(), logged + line(u"Полша", u"Сейм", u"Вярно"));
+    form.press(form.compare());
+    QCOMPARE(played.written(), logged + line(u"Полша", u"Сейм", u"Вярно"));
 }
 
 // Clear counts with the master list: a shorter one refills and frees less.
-class ShortMasterList : public Rules
+void RulesTest::clearRefillsAndEnablesOnlyAsFarAsTheMasterList()
 {
-protected:
-    ShortMasterList()
-        : Rules(3)
-    { }
-};
-
-TEST_P(ShortMasterList, ClearRefillsAndEnablesOnlyAsFarAsTheMasterList)
-{
+    QFETCH(bool, listRaisesClickWhenSet);
+    Played played(listRaisesClickWhenSet, 3);
+    memory::Form &form = played.form;
     for (ui::Index country : {0, 5}) {
         form.country(country).choose();
         form.list().choose(4);
-        form.press(0);
+        form.press(form.compare());
     }
-    form.press(1);
-    EXPECT_EQ(form.list().ListCount(), 3);
-    EXPECT_TRUE(form.Option1(0).Enabled());
-    EXPECT_FALSE(form.Option1(5).Enabled());
+    form.press(form.clear());
+    QCOMPARE(form.list().ListCount(), 3);
+    QVERIFY(form.country(0).Enabled());
+    QVERIFY(!form.country(5).Enabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(ListRaisesClickWhenSet, Rules, testing::Bool());
-INSTANTIATE_TEST_SUITE_P(ListRaisesClickWhenSet, ShortMasterList, testing::Bool());
-
-// What the controls of every toolkit share.
-TEST(SharedControls, SortedListOrdersLettersOfEitherCaseAndKeepsEqualTextsInOrder)
+void RulesTest::sortedListOrdersLettersOfEitherCaseAndKeepsEqualTextsInOrder()
 {
     memory::ListBox list(false);
     for (const char16_t *text : {u"Сейм", u"Бундестаг", u"Стартинг", u"Диета", u"Държавна дума",
@@ -143,24 +174,25 @@ TEST(SharedControls, SortedListOrdersLettersOfEitherCaseAndKeepsEqualTextsInOrde
     for (ui::Index i = 0; i < list.ListCount(); ++i)
         entries.push_back(list.List(i));
     // Ё folds to ё, which comes after the whole of я, as in Qt's order.
-    EXPECT_EQ(entries,
-              (std::vector<ui::Text> {u"alpha", u"Zeta", u"Бундестаг", u"бундестаг", u"Диета",
-                                      u"Държавна дума", u"Конгрес", u"Кортеси", u"Сейм",
-                                      u"Стартинг", u"Ёлка"}));
+    QVERIFY(entries
+            == (std::vector<ui::Text> {u"alpha", u"Zeta", u"Бундестаг", u"бундестаг", u"Диета",
+                                       u"Държавна дума", u"Конгрес", u"Кортеси", u"Сейм",
+                                       u"Стартинг", u"Ёлка"}));
 }
 
-TEST(SharedControls, TextBoxAnnouncesEachLineOnceHoweverTheWritesSplitIt)
+void RulesTest::textBoxAnnouncesEachLineOnceHoweverTheWritesSplitIt()
 {
     memory::TextBox box;
     box.setText(u"задание\r\n");
     box.announceNewLines();
     for (const char16_t *more : {u"първи", u" ред\r", u"\nвтори\r\n\r\n", u"трети\n"})
         box.setText(box.Text() + more);
-    EXPECT_EQ(box.Text().toString(), u"задание\r\nпърви ред\r\nвтори\r\n\r\nтрети\n");
-    EXPECT_EQ(box.announced, (std::vector<ui::Text> {u"първи ред", u"втори", u"трети"}));
+    QCOMPARE(ui::Text(box.Text()), u"задание\r\nпърви ред\r\nвтори\r\n\r\nтрети\n");
+    QVERIFY(box.announced == (std::vector<ui::Text> {u"първи ред", u"втори", u"трети"}));
     // A whole new text is not an addition: nothing is announced.
     box.setText(u"друго\r\n");
-    EXPECT_EQ(box.announced.size(), 3u);
+    QCOMPARE(box.announced.size(), 3u);
 }
 
-} // namespace
+QTEST_GUILESS_MAIN(RulesTest)
+#include "tst_rules.moc"

@@ -54,7 +54,8 @@ private slots:
         QCOMPARE(quiz.form.devicePixelRatioF(), scale);
         QCOMPARE(quiz.form.size(), QSize(461, 406));
         QCOMPARE(quiz.form.grab().size(), QSize(461, 406) * scale);
-        QCOMPARE(ui::qt::widgetOf(quiz.controls().List1(0))->geometry(), QRect(160, 80, 185, 61));
+        QCOMPARE(ui::qt::widgetOf(quiz.controls().parliamentList())->geometry(),
+                 QRect(160, 80, 185, 61));
     }
 };
 

@@ -16,16 +16,10 @@ constexpr int smallestCaptionPointSize = 8;
 
 MainForm::MainForm(QWidget *parent)
     : FormWindow(parent)
-    , quiz_(controls_)
 {
     ui::qt::buildForm(controls_, this);
     ui::qt::fitFontToCaptions(this, ui::qt::designedFamilies(), smallestCaptionPointSize);
-
-    controls_.Option1.onClick([this](ui::Index index) { quiz_.Option1_Click(index); });
-    controls_.List1.onClick([this](ui::Index index) { quiz_.List1_Click(index); });
-    controls_.Command1.onClick([this](ui::Index index) { quiz_.Command1_Click(index); });
-
-    quiz_.Form_Load();
+    quiz_ = quiz::Quiz::attachTo(controls_);
     // First in the tab order: the task is what the learner meets first.
-    ui::qt::widgetOf(controls_.Text1(0))->setFocus();
+    ui::qt::widgetOf(controls_.log())->setFocus();
 }

@@ -8,19 +8,20 @@
 #include "quiz/Quiz.h"
 #include "ui/FormControls.h"
 
-// The quiz's one window: owns its controls and the quiz, and routes each
-// control array's clicks to the quiz's handler for that array.
+#include <memory>
+
+// The quiz's one window: its form of Qt widgets, with the quiz attached.
 class MainForm : public FormWindow
 {
 public:
     explicit MainForm(QWidget *parent = nullptr);
 
     ui::FormControls &controls() { return controls_; }
-    quiz::Quiz &quiz() { return quiz_; }
+    quiz::Quiz &quiz() { return *quiz_; }
 
 private:
-    // In this order: the quiz keeps references to the control arrays, so they
-    // are made before it and outlive it.
+    // In this order: the quiz's handlers reach the controls, so they are
+    // made before it and outlive it.
     ui::FormControls controls_;
-    quiz::Quiz quiz_;
+    std::unique_ptr<quiz::Quiz> quiz_;
 };

@@ -9,17 +9,17 @@ namespace quiz {
 
 void Quiz::clearAction(ui::Index masterLast)
 {
-    Label1(rightVerdict).setVisible(true);
-    Label1(rightVerdict).setBackColor(ui::labelBackColor);
-    Label1(wrongVerdict).setVisible(true);
-    Label1(wrongVerdict).setBackColor(ui::labelBackColor);
+    Label1(role::rightVerdict).setVisible(true);
+    Label1(role::rightVerdict).setBackColor(ui::labelBackColor);
+    Label1(role::wrongVerdict).setVisible(true);
+    Label1(role::wrongVerdict).setBackColor(ui::labelBackColor);
 
-    List1(0).setListIndex(-1);
-    List1(0).Clear();
+    List1(role::parliamentList).setListIndex(-1);
+    List1(role::parliamentList).Clear();
     // Refilled from the master copy, each parliament returns to its
     // position, which is what the answer key goes by.
     for (ui::Index i = 0; i <= masterLast; ++i) {
-        List1(0).AddItem(List1(1).List(i));
+        List1(role::parliamentList).AddItem(List1(role::masterList).List(i));
         Option1(i).setEnabled(true);
     }
 }

@@ -18,23 +18,24 @@ constexpr ui::TextView usedEntry = u"  ";
 
 void Quiz::compareAction()
 {
-    if (List1(0).ListIndex() == -1)
+    if (List1(role::parliamentList).ListIndex() == -1)
         return;
 
-    selectedParliament = List1(0).ListIndex();
+    selectedParliament = List1(role::parliamentList).ListIndex();
     const bool matchFound = isMatch(selectedCountry, selectedParliament);
 
     // The parliament's name is logged before its entry is blanked.
-    Text1(0).setText(Text1(0).Text() + Option1(selectedCountry).Caption() + logCountrySeparator
-                     + List1(0).List(selectedParliament));
-    List1(0).setList(selectedParliament, usedEntry);
+    Text1(role::log).setText(Text1(role::log).Text() + Option1(selectedCountry).Caption()
+                             + logCountrySeparator
+                             + List1(role::parliamentList).List(selectedParliament));
+    List1(role::parliamentList).setList(selectedParliament, usedEntry);
 
     // Exactly one verdict shows; the log's verdict word is read from it.
-    const ui::Index verdictLabel = matchFound ? rightVerdict : wrongVerdict;
-    Label1(rightVerdict).setVisible(matchFound);
-    Label1(wrongVerdict).setVisible(!matchFound);
-    Text1(0).setText(Text1(0).Text() + logVerdictSeparator + Label1(verdictLabel).Caption()
-                     + lineEnd);
+    const ui::Index verdictLabel = matchFound ? role::rightVerdict : role::wrongVerdict;
+    Label1(role::rightVerdict).setVisible(matchFound);
+    Label1(role::wrongVerdict).setVisible(!matchFound);
+    Text1(role::log).setText(Text1(role::log).Text() + logVerdictSeparator
+                             + Label1(verdictLabel).Caption() + lineEnd);
 
     Option1(selectedCountry).setEnabled(false);
 }

@@ -6,11 +6,6 @@
 
 namespace quiz {
 
-namespace {
-constexpr ui::Index compareButton = 0;
-constexpr ui::Index clearButton = 1;
-} // namespace
-
 Quiz::Quiz(ui::FormControls &form)
     : Text1(form.Text1)
     , Label1(form.Label1)
@@ -18,20 +13,31 @@ Quiz::Quiz(ui::FormControls &form)
     , List1(form.List1)
 { }
 
+std::unique_ptr<Quiz> Quiz::attachTo(ui::FormControls &form)
+{
+    std::unique_ptr<Quiz> quiz(new Quiz(form));
+    Quiz *handlers = quiz.get();
+    form.Option1.onClick([handlers](ui::Index index) { handlers->Option1_Click(index); });
+    form.List1.onClick([handlers](ui::Index index) { handlers->List1_Click(index); });
+    form.Command1.onClick([handlers](ui::Index index) { handlers->Command1_Click(index); });
+    quiz->Form_Load();
+    return quiz;
+}
+
 void Quiz::Form_Load()
 {
     selectedCountry = 0;
     selectedParliament = 0;
-    List1(0).setListIndex(-1);
+    List1(role::parliamentList).setListIndex(-1);
 }
 
 void Quiz::Command1_Click(ui::Index index)
 {
     // Taken on every press of either button, before the index is looked at.
-    const ui::Index masterLast = ui::Index(List1(1).ListCount() - 1);
-    if (index == compareButton)
+    const ui::Index masterLast = ui::Index(List1(role::masterList).ListCount() - 1);
+    if (index == role::compare)
         compareAction();
-    else if (index == clearButton)
+    else if (index == role::clear)
         clearAction(masterLast);
 }
 

@@ -6,14 +6,25 @@
 
 #include "ui/FormControls.h"
 
+#include <memory>
+
 namespace quiz {
+
+// The form's roles, by their indices in the control arrays.
+namespace role = ui::role;
 
 // The quiz's state and its event handlers. Speaks to the form only
 // through its controls' operations, addressed by array and index.
 class Quiz
 {
 public:
-    explicit Quiz(ui::FormControls &form);
+    // The one place where the quiz meets a form: each control array's
+    // clicks go to its handler, and Form_Load runs. The form must outlive
+    // the quiz.
+    static std::unique_ptr<Quiz> attachTo(ui::FormControls &form);
+
+    Quiz(const Quiz &) = delete;
+    Quiz &operator=(const Quiz &) = delete;
 
     void Form_Load();
     void Option1_Click(ui::Index index);
@@ -25,13 +36,11 @@ public:
     ui::Index selectedParliament = 0;
 
 private:
+    explicit Quiz(ui::FormControls &form);
+
     void compareAction();
     void clearAction(ui::Index masterLast);
     void showBothVerdicts();
-
-    // The verdict labels: Label1(3) says "right", Label1(4) "wrong".
-    static constexpr ui::Index rightVerdict = 3;
-    static constexpr ui::Index wrongVerdict = 4;
 
     ui::ControlArray<ui::TextBox> &Text1;
     ui::ControlArray<ui::Label> &Label1;

@@ -14,16 +14,16 @@ void Quiz::Option1_Click(ui::Index index)
 
 void Quiz::List1_Click(ui::Index /*index*/)
 {
-    // Only List1(0) is ever shown, so it is the one that was clicked.
-    selectedParliament = List1(0).ListIndex();
+    // Only the parliament list is ever shown, so it is the one that was clicked.
+    selectedParliament = List1(role::parliamentList).ListIndex();
     showBothVerdicts();
 }
 
 // Both verdicts side by side is the neutral display of a fresh choice.
 void Quiz::showBothVerdicts()
 {
-    Label1(rightVerdict).setVisible(true);
-    Label1(wrongVerdict).setVisible(true);
+    Label1(role::rightVerdict).setVisible(true);
+    Label1(role::wrongVerdict).setVisible(true);
 }
 
 } // namespace quiz

@@ -17,7 +17,7 @@ void TextBox::setText(TextValue text)
         text.read_.clear();
         append(text.more_);
     } else {
-        setText(text.toString());
+        setText(ui::Text(text));
     }
 }
 
@@ -59,6 +59,22 @@ void TextBox::announceLinesEndedBy(std::size_t appendedAt)
             announce(text.substr(start, i - start));
         start = i + 1;
     }
+}
+
+ui::Text TextBox::withLineFeeds(TextView text)
+{
+    ui::Text shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            shown += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            shown += text[i];
+        }
+    }
+    return shown;
 }
 
 } // namespace ui

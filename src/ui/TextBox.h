@@ -8,23 +8,31 @@
 #include "ui/Text.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace ui {
 
 class TextBox;
 
-// A text box's content as Text() read it. "That content followed by more"
-// remembers where it came from, so writing it back to the same, unchanged
-// box appends only the addition instead of replacing a long log whole.
+// What a text box's Text() reads: its content, as a value that converts to
+// Text and compares with one. It exists for the log: "that content followed
+// by more" remembers where it came from, so writing it back to the same,
+// unchanged box appends only the addition instead of replacing, laying out
+// and announcing a long log whole at every compare.
 class TextValue
 {
 public:
-    Text toString() const { return more_.empty() ? read_ : read_ + more_; }
+    operator Text() const { return more_.empty() ? read_ : read_ + more_; }
 
     friend TextValue operator+(TextValue value, TextView more)
     {
         value.more_.append(more);
         return value;
+    }
+    friend bool operator==(const TextValue &value, TextView text)
+    {
+        return value.read_.size() + value.more_.size() == text.size()
+            && text.starts_with(value.read_) && text.ends_with(value.more_);
     }
 
 private:
@@ -44,6 +52,8 @@ private:
 // A multi-line, read-only text box with a vertical scroll bar. Text() gives
 // back exactly what was written, CR LF included, whatever line ends the
 // toolkit shows; the box keeps it, and tells its toolkit what to show.
+// Its operation keeps the form's name, Text, which inside a text box hides
+// the type of that name: there it is written ui::Text.
 class TextBox : public Control
 {
 public:
@@ -57,7 +67,9 @@ public:
     void setText(TextView text);
 
 protected:
-    const ui::Text &text() const { return text_; }
+    const ui::Text &content() const { return text_; }
+    // As a toolkit's text box shows it: one line feed for each CR LF, CR or LF.
+    static ui::Text withLineFeeds(TextView text);
 
     // Show this whole text.
     virtual void showText(const ui::Text &text) = 0;

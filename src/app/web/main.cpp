@@ -12,11 +12,7 @@ int main()
 {
     static ui::FormControls controls;
     ui::web::buildForm(controls, ui::web::Node::withId("form"));
-    static quiz::Quiz quiz(controls);
-    controls.Option1.onClick([](ui::Index index) { quiz.Option1_Click(index); });
-    controls.List1.onClick([](ui::Index index) { quiz.List1_Click(index); });
-    controls.Command1.onClick([](ui::Index index) { quiz.Command1_Click(index); });
-    quiz.Form_Load();
+    static const auto quiz = quiz::Quiz::attachTo(controls);
     ui::web::focusFirst(controls);
     return 0;
 }

@@ -60,17 +60,17 @@ CommandButton::CommandButton(QWidget *parent)
 
 Text CommandButton::Caption() const
 {
-    return fromQString(static_cast<QPushButton *>(widget())->text());
+    return fromQString(widget()->text());
 }
 
 void CommandButton::setCaption(TextView caption)
 {
-    static_cast<QPushButton *>(widget())->setText(toQString(caption));
+    widget()->setText(toQString(caption));
 }
 
 void CommandButton::onClick(ClickNotice notify)
 {
-    QObject::connect(static_cast<QPushButton *>(widget()), &QPushButton::clicked, widget(),
+    QObject::connect(widget(), &QPushButton::clicked, widget(),
                      [notify = std::move(notify)] { notify(); });
 }
 

@@ -7,10 +7,12 @@
 #include "ui/CommandButton.h"
 #include "ui/qt/WidgetControl.h"
 
+#include <QPushButton>
+
 namespace ui::qt {
 
 // A push button drawn flat in its background colour.
-class CommandButton : public WidgetControl<ui::CommandButton>
+class CommandButton : public WidgetControl<ui::CommandButton, QPushButton>
 {
 public:
     explicit CommandButton(QWidget *parent);

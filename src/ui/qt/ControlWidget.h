@@ -21,9 +21,11 @@ struct ControlWidget
     }
 };
 
-inline QWidget *widgetOf(const Control &control)
+// As the kind of widget it is (a QListWidget, a QPlainTextEdit...), or
+// null when it is another.
+template<typename Widget = QWidget> Widget *widgetOf(const Control &control)
 {
-    return ControlWidget::of(control);
+    return qobject_cast<Widget *>(ControlWidget::of(control));
 }
 
 } // namespace ui::qt

@@ -62,11 +62,11 @@ void buildForm(FormControls &controls, QWidget *form)
 
     for (Index i = 0; i < Index(text1Placements.size()); ++i)
         place(Text1.load<TextBox>(form), text1Placements[i], tabStops);
-    Text1(0).setText(texts::instructions);
-    widgetOf(Text1(0))->setAccessibleName(toQString(texts::logBoxName));
+    controls.log().setText(texts::instructions);
+    widgetOf(controls.log())->setAccessibleName(toQString(texts::logBoxName));
     // A verdict reaches a screen reader as the log line that records it.
-    Text1(0).announceNewLines();
-    Text1(1).setText(texts::quotation);
+    controls.log().announceNewLines();
+    controls.quotation().setText(texts::quotation);
 
     for (Index i = 0; i < Index(label1Placements.size()); ++i) {
         Label &label = Label1.load<Label>(form);
@@ -96,7 +96,7 @@ void buildForm(FormControls &controls, QWidget *form)
             list.AddItem(parliament);
         place(list, list1Placements[i], tabStops);
     }
-    widgetOf(List1(0))->setAccessibleName(toQString(texts::parliamentListName));
+    widgetOf(controls.parliamentList())->setAccessibleName(toQString(texts::parliamentListName));
 
     for (Index i = 0; i < Index(command1Placements.size()); ++i) {
         CommandButton &button = Command1.load<CommandButton>(form);

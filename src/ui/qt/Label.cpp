@@ -4,8 +4,6 @@
 
 #include "ui/qt/Label.h"
 
-#include <QLabel>
-
 namespace ui::qt {
 
 Label::Label(QWidget *parent)
@@ -14,12 +12,12 @@ Label::Label(QWidget *parent)
 
 Text Label::Caption() const
 {
-    return fromQString(static_cast<QLabel *>(widget())->text());
+    return fromQString(widget()->text());
 }
 
 void Label::setCaption(TextView caption)
 {
-    static_cast<QLabel *>(widget())->setText(toQString(caption));
+    widget()->setText(toQString(caption));
 }
 
 } // namespace ui::qt

@@ -7,9 +7,11 @@
 #include "ui/Label.h"
 #include "ui/qt/WidgetControl.h"
 
+#include <QLabel>
+
 namespace ui::qt {
 
-class Label : public WidgetControl<ui::Label>
+class Label : public WidgetControl<ui::Label, QLabel>
 {
 public:
     explicit Label(QWidget *parent);

@@ -4,16 +4,9 @@
 
 #include "ui/qt/ListBox.h"
 
-#include <QListWidget>
-
 namespace ui::qt {
 
 namespace {
-
-QListWidget *listWidget(QWidget *widget)
-{
-    return static_cast<QListWidget *>(widget);
-}
 
 bool isPosition(const QListWidget *list, Index position)
 {
@@ -26,29 +19,29 @@ ListBox::ListBox(QWidget *parent)
     : WidgetControl(new QListWidget(parent))
 {
     // Qt's own sorting would move an entry when its text changes.
-    listWidget(widget())->setSortingEnabled(false);
-    listWidget(widget())->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget()->setSortingEnabled(false);
+    widget()->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every entry is one line in one font: one size serves them all, where
     // measuring each would repeat at every layout.
-    listWidget(widget())->setUniformItemSizes(true);
+    widget()->setUniformItemSizes(true);
 }
 
 Index ListBox::ListCount() const
 {
-    return static_cast<Index>(listWidget(widget())->count());
+    return static_cast<Index>(widget()->count());
 }
 
 Index ListBox::ListIndex() const
 {
-    const QList<QListWidgetItem *> selected = listWidget(widget())->selectedItems();
+    const QList<QListWidgetItem *> selected = widget()->selectedItems();
     if (selected.isEmpty())
         return -1;
-    return static_cast<Index>(listWidget(widget())->row(selected.first()));
+    return static_cast<Index>(widget()->row(selected.first()));
 }
 
 void ListBox::setListIndex(Index position)
 {
-    QListWidget *list = listWidget(widget());
+    QListWidget *list = widget();
     if (isPosition(list, position)) {
         list->setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
     } else {
@@ -59,32 +52,32 @@ void ListBox::setListIndex(Index position)
 
 Text ListBox::List(Index position) const
 {
-    const QListWidget *list = listWidget(widget());
+    const QListWidget *list = widget();
     return isPosition(list, position) ? fromQString(list->item(position)->text()) : Text();
 }
 
 void ListBox::setList(Index position, TextView text)
 {
-    QListWidget *list = listWidget(widget());
+    QListWidget *list = widget();
     if (isPosition(list, position))
         list->item(position)->setText(toQString(text));
 }
 
 void ListBox::insertItem(Index position, TextView text)
 {
-    listWidget(widget())->insertItem(position, toQString(text));
+    widget()->insertItem(position, toQString(text));
 }
 
 void ListBox::Clear()
 {
-    listWidget(widget())->clear();
+    widget()->clear();
 }
 
 void ListBox::onClick(ClickNotice notify)
 {
     // The selection, not the current row: a screen reader's select action
     // moves only the selection, and tabbing in moves only the current row.
-    QListWidget *list = listWidget(widget());
+    QListWidget *list = widget();
     QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                      [notify = std::move(notify)] { notify(); });
 }

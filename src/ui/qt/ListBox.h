@@ -7,9 +7,11 @@
 #include "ui/ListBox.h"
 #include "ui/qt/WidgetControl.h"
 
+#include <QListWidget>
+
 namespace ui::qt {
 
-class ListBox : public WidgetControl<ui::ListBox>
+class ListBox : public WidgetControl<ui::ListBox, QListWidget>
 {
 public:
     explicit ListBox(QWidget *parent);

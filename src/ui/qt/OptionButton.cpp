@@ -5,7 +5,6 @@
 #include "ui/qt/OptionButton.h"
 
 #include <QButtonGroup>
-#include <QRadioButton>
 
 #include <algorithm>
 
@@ -47,22 +46,22 @@ OptionButton::OptionButton(QWidget *parent, QButtonGroup *group)
     : WidgetControl(new QRadioButton(parent))
     , group_(group)
 {
-    group_->addButton(static_cast<QRadioButton *>(widget()));
+    group_->addButton(widget());
 }
 
 Text OptionButton::Caption() const
 {
-    return fromQString(static_cast<QRadioButton *>(widget())->text());
+    return fromQString(widget()->text());
 }
 
 void OptionButton::setCaption(TextView caption)
 {
-    static_cast<QRadioButton *>(widget())->setText(toQString(caption));
+    widget()->setText(toQString(caption));
 }
 
 bool OptionButton::Value() const
 {
-    return static_cast<QRadioButton *>(widget())->isChecked();
+    return widget()->isChecked();
 }
 
 void OptionButton::setEnabled(bool enabled)
@@ -73,7 +72,7 @@ void OptionButton::setEnabled(bool enabled)
 
 void OptionButton::onClick(ClickNotice notify)
 {
-    auto *button = static_cast<QRadioButton *>(widget());
+    auto *button = widget();
     QObject::connect(button, &QRadioButton::toggled, button,
                      [notify = std::move(notify)](bool checked) {
                          if (checked)

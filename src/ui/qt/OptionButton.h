@@ -7,11 +7,13 @@
 #include "ui/OptionButton.h"
 #include "ui/qt/WidgetControl.h"
 
+#include <QRadioButton>
+
 class QButtonGroup;
 
 namespace ui::qt {
 
-class OptionButton : public WidgetControl<ui::OptionButton>
+class OptionButton : public WidgetControl<ui::OptionButton, QRadioButton>
 {
 public:
     OptionButton(QWidget *parent, QButtonGroup *group);

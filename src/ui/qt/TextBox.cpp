@@ -6,7 +6,6 @@
 
 #include "ui/qt/Announcer.h"
 
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -15,20 +14,6 @@
 namespace ui::qt {
 
 namespace {
-
-QPlainTextEdit *textEdit(QWidget *widget)
-{
-    return static_cast<QPlainTextEdit *>(widget);
-}
-
-// The widget keeps one paragraph break where the text has CR LF, CR or LF.
-QString forDisplay(TextView shown)
-{
-    QString text = toQString(shown);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
 
 // Tells its box as it is about to show, before it paints.
 class ShowingTextEdit : public QPlainTextEdit
@@ -58,7 +43,7 @@ TextBox::TextBox(QWidget *parent)
             showWholeText();
     }))
 {
-    QPlainTextEdit *edit = textEdit(widget());
+    QPlainTextEdit *edit = widget();
     edit->setReadOnly(true);
     // Read-only, yet a keyboard user can still move through it line by line.
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -85,20 +70,20 @@ bool TextBox::deferredWhileHidden()
 void TextBox::showWholeText()
 {
     shownTextStale_ = false;
-    textEdit(widget())->setPlainText(forDisplay(text()));
+    widget()->setPlainText(toQString(withLineFeeds(content())));
 }
 
 void TextBox::showAppended(TextView more, bool completesLineEnd)
 {
     if (deferredWhileHidden())
         return;
-    QPlainTextEdit *edit = textEdit(widget());
+    QPlainTextEdit *edit = widget();
     if (shownTextStale_) {
         showWholeText();
     } else {
         QTextCursor end(edit->document());
         end.movePosition(QTextCursor::End);
-        end.insertText(forDisplay(completesLineEnd ? more.substr(1) : more));
+        end.insertText(toQString(withLineFeeds(completesLineEnd ? more.substr(1) : more)));
     }
     // Whoever extends the text wants to see what was added.
     edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());

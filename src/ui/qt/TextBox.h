@@ -7,11 +7,13 @@
 #include "ui/TextBox.h"
 #include "ui/qt/WidgetControl.h"
 
+#include <QPlainTextEdit>
+
 namespace ui::qt {
 
 class Announcer;
 
-class TextBox : public WidgetControl<ui::TextBox>
+class TextBox : public WidgetControl<ui::TextBox, QPlainTextEdit>
 {
 public:
     explicit TextBox(QWidget *parent);

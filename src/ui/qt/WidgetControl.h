@@ -6,6 +6,7 @@
 
 #include "ui/Control.h"
 #include "ui/Text.h"
+#include "ui/TextBox.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -36,8 +37,10 @@ bool shownFlag(const QWidget *widget);
 Rgb backgroundOf(const QWidget *widget);
 void paintBackground(QWidget *widget, Rgb color);
 
-// One control of kind `Interface` (a label, a list box...) over a Qt widget.
-template<typename Interface> class WidgetControl : public Interface, public WidgetHolder
+// One control of kind `Interface` (a label, a list box...) over a Qt widget
+// of kind `Widget`, which widget() gives back as that kind.
+template<typename Interface, typename Widget>
+class WidgetControl : public Interface, public WidgetHolder
 {
 public:
     bool Visible() const override { return shownFlag(widget()); }
@@ -50,13 +53,22 @@ public:
     void setBackColor(Rgb color) override { paintBackground(widget(), color); }
 
 protected:
-    using WidgetHolder::WidgetHolder;
+    explicit WidgetControl(Widget *widget)
+        : WidgetHolder(widget)
+    { }
+
+    Widget *widget() const { return static_cast<Widget *>(WidgetHolder::widget()); }
 };
 
 // Between the form's own text type and Qt's: both UTF-16, so a copy.
 inline QString toQString(TextView text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+inline QString toQString(const TextValue &text)
+{
+    return toQString(Text(text));
 }
 
 inline Text fromQString(const QString &text)

@@ -7,15 +7,13 @@
 namespace ui::web {
 
 CommandButton::CommandButton()
-    : ElementControl(Node("button"))
-{
-    element().setAttribute("type", "button");
-}
+    : CommandButton(Node("button"))
+{ }
 
-void CommandButton::setCaption(TextView caption)
+CommandButton::CommandButton(Node element)
+    : CaptionedControl(element, element, element)
 {
-    caption_ = caption;
-    element().setText(caption);
+    element.setAttribute("type", "button");
 }
 
 void CommandButton::onClick(ClickNotice notify)

@@ -11,17 +11,15 @@
 namespace ui::web {
 
 // A <button>.
-class CommandButton : public ElementControl<ui::CommandButton>
+class CommandButton : public CaptionedControl<ui::CommandButton>
 {
 public:
     CommandButton();
 
-    Text Caption() const override { return caption_; }
-    void setCaption(TextView caption) override;
     void onClick(ClickNotice notify) override;
 
 private:
-    Text caption_;
+    explicit CommandButton(Node element);
 };
 
 } // namespace ui::web

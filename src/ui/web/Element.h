@@ -72,4 +72,28 @@ private:
     bool enabled_ = true;
 };
 
+// A control with a caption (a label, a button), shown as the text of
+// `captionElement`. The caption is kept here too: a compare reads two, and
+// reading them back costs no crossing into the page.
+template<typename Interface> class CaptionedControl : public ElementControl<Interface>
+{
+public:
+    Text Caption() const override { return caption_; }
+    void setCaption(TextView caption) override
+    {
+        caption_ = caption;
+        captionElement_.setText(caption);
+    }
+
+protected:
+    CaptionedControl(Node element, Node enabledTarget, Node captionElement)
+        : ElementControl<Interface>(element, enabledTarget)
+        , captionElement_(captionElement)
+    { }
+
+private:
+    Node captionElement_;
+    Text caption_;
+};
+
 } // namespace ui::web

@@ -47,20 +47,20 @@ void buildForm(FormControls &controls, Node form)
     liveRegion.setAttribute("class", "visually-hidden");
     for (Index i = 0; i < Index(text1Placements.size()); ++i)
         place(Text1.load<TextBox>(liveRegion), text1Placements[i]);
-    Text1(0).setText(texts::instructions);
-    elementOf(Text1(0)).setAttribute("aria-label", texts::logBoxName);
+    controls.log().setText(texts::instructions);
+    elementOf(controls.log()).setAttribute("aria-label", texts::logBoxName);
     // A verdict reaches a screen reader as the log line that records it.
-    Text1(0).announceNewLines();
-    Text1(1).setText(texts::quotation);
+    controls.log().announceNewLines();
+    controls.quotation().setText(texts::quotation);
 
     for (Index i = 0; i < Index(label1Placements.size()); ++i) {
-        Label &label = Label1.load<Label>(i == 0 ? "h1" : "div");
+        Label &label = Label1.load<Label>(i == role::title ? "h1" : "div");
         label.setCaption(texts::label1Captions[i]);
         place(label, label1Placements[i]);
         elementOf(label).setAttribute("class", "label");
     }
-    elementOf(Label1(1)).setAttribute("id", "country-heading");
-    elementOf(Label1(2)).setAttribute("id", "parliament-heading");
+    elementOf(controls.countryHeading()).setAttribute("id", "country-heading");
+    elementOf(controls.parliamentHeading()).setAttribute("id", "parliament-heading");
 
     // One radio group, named by its heading: a reader says "3 of 12".
     Node countries("div");
@@ -91,7 +91,7 @@ void buildForm(FormControls &controls, Node form)
         place(list, list1Placements[i]);
         elementOf(list).setNumber("size", int(texts::parliaments.size()));
     }
-    elementOf(List1(0)).setAttribute("aria-labelledby", "parliament-heading");
+    elementOf(controls.parliamentList()).setAttribute("aria-labelledby", "parliament-heading");
 
     for (Index i = 0; i < Index(command1Placements.size()); ++i) {
         CommandButton &button = Command1.load<CommandButton>();
@@ -103,17 +103,19 @@ void buildForm(FormControls &controls, Node form)
     // column follow: the task and its log first, as the learner meets them
     // and as the form's tab order has it, then each heading with what it
     // heads, the two commands and their verdicts; the hidden copies last.
-    for (Node element : {elementOf(Text1(0)), elementOf(Label1(0)), elementOf(Label1(1)), countries,
-                         elementOf(Label1(2)), elementOf(List1(0)), elementOf(Command1(0)),
-                         elementOf(Command1(1)), elementOf(Label1(3)), elementOf(Label1(4)),
-                         liveRegion, elementOf(Text1(1)), elementOf(List1(1))})
+    const FormControls &c = controls;
+    for (Node element :
+         {elementOf(c.log()), elementOf(c.title()), elementOf(c.countryHeading()), countries,
+          elementOf(c.parliamentHeading()), elementOf(c.parliamentList()), elementOf(c.compare()),
+          elementOf(c.clear()), elementOf(c.rightVerdict()), elementOf(c.wrongVerdict()),
+          liveRegion, elementOf(c.quotation()), elementOf(c.masterList())})
         form.append(element);
 }
 
 void focusFirst(FormControls &controls)
 {
     // On a phone the log is far down; the page opens at its top all the same.
-    elementOf(controls.Text1(0)).focus();
+    elementOf(controls.log()).focus();
 }
 
 } // namespace ui::web

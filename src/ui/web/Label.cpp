@@ -7,13 +7,11 @@
 namespace ui::web {
 
 Label::Label(const char *tag)
-    : ElementControl(Node(tag))
+    : Label(Node(tag))
 { }
 
-void Label::setCaption(TextView caption)
-{
-    caption_ = caption;
-    element().setText(caption);
-}
+Label::Label(Node element)
+    : CaptionedControl(element, element, element)
+{ }
 
 } // namespace ui::web

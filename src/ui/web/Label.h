@@ -11,16 +11,13 @@
 namespace ui::web {
 
 // Text in an element of its own, of the kind `tag` (a heading, a plain box).
-class Label : public ElementControl<ui::Label>
+class Label : public CaptionedControl<ui::Label>
 {
 public:
     explicit Label(const char *tag);
 
-    Text Caption() const override { return caption_; }
-    void setCaption(TextView caption) override;
-
 private:
-    Text caption_;
+    explicit Label(Node element);
 };
 
 } // namespace ui::web

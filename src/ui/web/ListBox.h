@@ -12,7 +12,10 @@
 
 namespace ui::web {
 
-// the page's, which the user changes. Setting ListIndex raises no click.
+// A <select> that shows several entries at once. The entries' texts are
+// kept here exactly, because the page trims an option's blanks and a used
+// entry's "  " must read back as written; the selection is the page's, which
+// the user changes. Setting ListIndex raises no click.
 class ListBox : public ElementControl<ui::ListBox>
 {
 public:

@@ -7,24 +7,17 @@
 namespace ui::web {
 
 OptionButton::OptionButton(const char *group)
-    : OptionButton(Node("label"), Node("input"), group)
+    : OptionButton(Node("label"), Node("input"), Node("span"), group)
 { }
 
-OptionButton::OptionButton(Node label, Node input, const char *group)
-    : ElementControl(label, input)
+OptionButton::OptionButton(Node label, Node input, Node caption, const char *group)
+    : CaptionedControl(label, input, caption)
     , input_(input)
-    , captionElement_("span")
 {
     input_.setAttribute("type", "radio");
     input_.setAttribute("name", group);
     label.append(input_);
-    label.append(captionElement_);
-}
-
-void OptionButton::setCaption(TextView caption)
-{
-    caption_ = caption;
-    captionElement_.setText(caption);
+    label.append(caption);
 }
 
 bool OptionButton::Value() const

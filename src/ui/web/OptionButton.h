@@ -11,22 +11,18 @@
 namespace ui::web {
 
 // A radio <input> inside its <label>; the buttons of one group share a name.
-class OptionButton : public ElementControl<ui::OptionButton>
+class OptionButton : public CaptionedControl<ui::OptionButton>
 {
 public:
     explicit OptionButton(const char *group);
 
-    Text Caption() const override { return caption_; }
-    void setCaption(TextView caption) override;
     bool Value() const override;
     void onClick(ClickNotice notify) override;
 
 private:
-    OptionButton(Node label, Node input, const char *group);
+    OptionButton(Node label, Node input, Node caption, const char *group);
 
     Node input_;
-    Node captionElement_;
-    Text caption_;
 };
 
 } // namespace ui::web

@@ -8,23 +8,6 @@ namespace ui::web {
 
 namespace {
 
-// A textarea keeps one line break for CR LF, CR or LF alike.
-Text forDisplay(TextView text)
-{
-    Text shown;
-    shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            shown += u'\n';
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            shown += text[i];
-        }
-    }
-    return shown;
-}
-
 // How many lines the live region keeps: a reader still reading one finds it.
 constexpr int announcementsKept = 3;
 
@@ -39,13 +22,13 @@ TextBox::TextBox(Node liveRegion)
 
 void TextBox::showText(const ui::Text &text)
 {
-    element().setValue(forDisplay(text));
+    element().setValue(withLineFeeds(text));
 }
 
 void TextBox::showAppended(TextView more, bool completesLineEnd)
 {
     // Whoever extends the text wants to see what was added: scrolled to it.
-    element().appendValue(forDisplay(completesLineEnd ? more.substr(1) : more));
+    element().appendValue(withLineFeeds(completesLineEnd ? more.substr(1) : more));
 }
 
 void TextBox::announce(TextView line)

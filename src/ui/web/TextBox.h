@@ -10,6 +10,8 @@
 
 namespace ui::web {
 
+// A read-only <textarea>: selectable, copyable, found by the browser's find.
+// New lines are told to screen readers through `liveRegion`, a polite live
 // region, so the focus stays where it is.
 class TextBox : public ElementControl<ui::TextBox>
 {
