@@ -13,8 +13,9 @@ TextValue TextBox::Text() const
 
 void TextBox::setText(TextValue text)
 {
-    if (text.box_ == this && text.revision_ == revision_ && !text_.empty()) {
-        text.read_.clear();
+    if (text.box_ == this && text.revision_ == revision_ && !text_->empty()) {
+        // Let go of the read first, so that the box's own copy grows in place.
+        text.read_.reset();
         append(text.more_);
     } else {
         setText(ui::Text(text));
@@ -23,18 +24,21 @@ void TextBox::setText(TextValue text)
 
 void TextBox::setText(TextView text)
 {
-    text_ = text;
+    // A new copy: values read before keep the old one.
+    text_ = std::make_shared<ui::Text>(text);
     ++revision_;
-    showText(text_);
+    showText(*text_);
 }
 
 void TextBox::append(TextView more)
 {
     if (more.empty())
         return;
-    const bool completesLineEnd = text_.ends_with(u'\r') && more.starts_with(u'\n');
-    const std::size_t appendedAt = text_.size();
-    text_ += more;
+    if (text_.use_count() > 1)
+        text_ = std::make_shared<ui::Text>(*text_);
+    const bool completesLineEnd = text_->ends_with(u'\r') && more.starts_with(u'\n');
+    const std::size_t appendedAt = text_->size();
+    *text_ += more;
     ++revision_;
     showAppended(more, completesLineEnd);
     if (announcing_)
@@ -44,7 +48,7 @@ void TextBox::append(TextView more)
 // Announces every non-empty line that the addition ended.
 void TextBox::announceLinesEndedBy(std::size_t appendedAt)
 {
-    const TextView text(text_);
+    const TextView text(*text_);
     const auto isBreak = [](char16_t ch) {
         return ch == u'\n' || ch == u'\r';
     };

@@ -8,6 +8,7 @@
 #include "ui/Text.h"
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 
 namespace ui {
@@ -15,14 +16,15 @@ namespace ui {
 class TextBox;
 
 // What a text box's Text() reads: its content, as a value that converts to
-// Text and compares with one. It exists for the log: "that content followed
-// by more" remembers where it came from, so writing it back to the same,
-// unchanged box appends only the addition instead of replacing, laying out
-// and announcing a long log whole at every compare.
+// Text and compares with one. It exists for the log: reading it copies
+// nothing, and "that content followed by more" remembers where it came from,
+// so writing it back to the same, unchanged box appends only the addition
+// instead of copying, laying out and announcing a long log whole at every
+// compare.
 class TextValue
 {
 public:
-    operator Text() const { return more_.empty() ? read_ : read_ + more_; }
+    operator Text() const { return more_.empty() ? *read_ : *read_ + more_; }
 
     friend TextValue operator+(TextValue value, TextView more)
     {
@@ -31,13 +33,13 @@ public:
     }
     friend bool operator==(const TextValue &value, TextView text)
     {
-        return value.read_.size() + value.more_.size() == text.size()
-            && text.starts_with(value.read_) && text.ends_with(value.more_);
+        return value.read_->size() + value.more_.size() == text.size()
+            && text.starts_with(*value.read_) && text.ends_with(value.more_);
     }
 
 private:
     friend class TextBox;
-    TextValue(const TextBox *box, std::uint64_t revision, Text read)
+    TextValue(const TextBox *box, std::uint64_t revision, std::shared_ptr<const Text> read)
         : box_(box)
         , revision_(revision)
         , read_(std::move(read))
@@ -45,7 +47,8 @@ private:
 
     const TextBox *box_;
     std::uint64_t revision_;
-    Text read_;
+    // The box's content as it was read, shared until either side changes.
+    std::shared_ptr<const Text> read_;
     Text more_;
 };
 
@@ -67,7 +70,7 @@ public:
     void setText(TextView text);
 
 protected:
-    const ui::Text &content() const { return text_; }
+    const ui::Text &content() const { return *text_; }
     // As a toolkit's text box shows it: one line feed for each CR LF, CR or LF.
     static ui::Text withLineFeeds(TextView text);
 
@@ -83,7 +86,9 @@ private:
     void append(TextView more);
     void announceLinesEndedBy(std::size_t appendedAt);
 
-    ui::Text text_;
+    // Shared with the values Text() gave out; copied only when it changes
+    // while one of them still reads it.
+    std::shared_ptr<ui::Text> text_ = std::make_shared<ui::Text>();
     std::uint64_t revision_ = 0;
     bool announcing_ = false;
 };
