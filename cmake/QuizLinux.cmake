@@ -87,6 +87,13 @@ quiz_add_variant(tst_surroundings_no_serif_font tst_surroundings
 # no display, or a platform plugin that is not there, named.
 add_test(NAME no_display COMMAND ${CMAKE_COMMAND} -DPLATFORM=xcb "-DSAYS=.*no usable display"
     -DPROGRAM=$<TARGET_FILE:parliament-quiz> -P ${PROJECT_SOURCE_DIR}/tests/startup_error.cmake)
+# A set that cannot be opened says where and why, with status 1; on a screen
+# in a message box too.
+add_test(NAME bad_set_refused COMMAND ${CMAKE_COMMAND} -DPLATFORM=offscreen
+    -DRUNTIME_DIR=${PROJECT_BINARY_DIR}/tests/runtime
+    "-DARGUMENT=${PROJECT_SOURCE_DIR}/tests/Лош набор.csv"
+    "-DSAYS=„Лош набор.csv“ не може да се отвори: ред 3: в реда трябват две клетки, лява и дясна, а са 3$"
+    -DPROGRAM=$<TARGET_FILE:parliament-quiz> -P ${PROJECT_SOURCE_DIR}/tests/startup_error.cmake)
 add_test(NAME missing_platform_plugin COMMAND ${CMAKE_COMMAND} -DPLATFORM=nosuchplatform
     "-DSAYS=cannot open a window: .*platform plugin \"nosuchplatform\""
     -DPROGRAM=$<TARGET_FILE:parliament-quiz> -P ${PROJECT_SOURCE_DIR}/tests/startup_error.cmake)

@@ -17,6 +17,10 @@ class QuizDriver
 {
 public:
     QuizDriver()
+        : QuizDriver(sets::builtInQuiz())
+    { }
+    explicit QuizDriver(const sets::SetQuiz &made)
+        : form(made)
     {
         form.show();
         startLog = log();

@@ -2,12 +2,18 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Starts PROGRAM on PLATFORM with no display to open and checks that it ends
-# with status 1 and one line that matches SAYS.
+# Starts PROGRAM on PLATFORM, with ARGUMENT if given, with no display to open
+# and checks that it ends with status 1 and one line that matches SAYS.
 set(ENV{QT_QPA_PLATFORM} ${PLATFORM})
+# Where a platform that starts (offscreen) would otherwise say it found none.
+if(RUNTIME_DIR)
+    file(MAKE_DIRECTORY ${RUNTIME_DIR})
+    file(CHMOD ${RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    set(ENV{XDG_RUNTIME_DIR} ${RUNTIME_DIR})
+endif()
 unset(ENV{DISPLAY})
 unset(ENV{WAYLAND_DISPLAY})
-execute_process(COMMAND ${PROGRAM} RESULT_VARIABLE status ERROR_VARIABLE said OUTPUT_VARIABLE out
+execute_process(COMMAND ${PROGRAM} ${ARGUMENT} RESULT_VARIABLE status ERROR_VARIABLE said OUTPUT_VARIABLE out
     TIMEOUT 30)
 string(STRIP "${said}" said)
 string(REGEX MATCHALL "\n" breaks "${said}")

@@ -301,6 +301,54 @@ private slots:
         QVERIFY(quiz.disabledCountries().isEmpty());
     }
 
+    // A teacher's set of five: five buttons and no more, the task made from
+    // the set, and the rules as ever, by mouse and by keys.
+    void teachersSetOfFivePlays()
+    {
+        const sets::PairSet capitals {u"Столици",
+                                      u"Столица",
+                                      u"Държава",
+                                      {{u"София", u"България"},
+                                       {u"Атина", u"Гърция"},
+                                       {u"Рим", u"Италия"},
+                                       {u"Париж", u"Франция"},
+                                       {u"Виена", u"Австрия"}}};
+        QuizDriver quiz(sets::quizOf(capitals));
+        QVERIFY(quiz.exposed());
+        QVERIFY(quiz.activated());
+        ui::FormControls &c = quiz.controls();
+        QCOMPARE(quiz.form.windowTitle(), "parliament-quiz.example.org Столици");
+        QCOMPARE(ui::qt::toQString(c.title().Caption()), "Столици");
+        QCOMPARE(c.countryCount(), qint16(5));
+        QCOMPARE(quiz.entries(),
+                 QStringList({"Австрия", "България", "Гърция", "Италия", "Франция"}));
+        QVERIFY(quiz.startLog.startsWith("Задача: Столици\r\n"));
+
+        // Tab: the log, the countries, the list, the two commands, the log again.
+        QList<QWidget *> visited {QApplication::focusWidget()};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        QCOMPARE(
+            visited,
+            (QList<QWidget *> {ui::qt::widgetOf(c.log()), ui::qt::widgetOf(c.country(0)),
+                               ui::qt::widgetOf(c.parliamentList()), ui::qt::widgetOf(c.compare()),
+                               ui::qt::widgetOf(c.clear()), ui::qt::widgetOf(c.log())}));
+        quiz.clickCountry(1);
+        quiz.clickParliament(2);
+        quiz.pressCompare();
+        quiz.clickCountry(0);
+        quiz.clickParliament(0);
+        quiz.pressCompare();
+        QCOMPARE(quiz.written(),
+                 line("Атина", "Гърция", "Вярно") + line("София", "Австрия", "Невярно"));
+        QCOMPARE(quiz.disabledCountries(), (QList<qint16> {0, 1}));
+        quiz.pressClear();
+        QCOMPARE(quiz.entries().size(), 5);
+        QVERIFY(quiz.disabledCountries().isEmpty());
+    }
+
     // Arrow keys skip used countries, and Tab always finds an enabled one.
     void everyEnabledCountryStaysReachableByKeyboard()
     {

@@ -4,7 +4,6 @@
 
 #include "app/FormWindow.h"
 
-#include "ui/BuiltInTexts.h"
 #include "ui/ControlTable.h"
 #include "ui/Twips.h"
 #include "ui/qt/FocusMark.h"
@@ -31,7 +30,6 @@ QIcon formIcon()
 FormWindow::FormWindow(QWidget *parent)
     : QWidget(ui::qt::parentWithFormFontSet(parent))
 {
-    setWindowTitle(ui::qt::toQString(ui::texts::windowTitle));
     setFixedSize(ui::pixelsFromTwips(ui::formWidthTwips), ui::pixelsFromTwips(ui::formHeightTwips));
     QPalette background = palette();
     background.setColor(QPalette::Window, ui::qt::toQColor(ui::formBackColor));

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-// The quiz window's own look: title, icon, fixed client area, background,
+// The quiz window's own look: icon, fixed client area, background,
 // the font every control starts in and the mark that shows the focus.
 // MainForm's base, so that all of it is in place before the first control.
 class FormWindow : public QWidget

@@ -8,9 +8,10 @@
 
 namespace quiz {
 
-bool isMatch(std::int16_t selectedCountry, std::int16_t selectedParliament)
+bool isMatch(std::span<const AnswerRule> key, std::int16_t selectedCountry,
+             std::int16_t selectedParliament)
 {
-    return std::any_of(AnswerKey.begin(), AnswerKey.end(), [&](const AnswerRule &rule) {
+    return std::any_of(key.begin(), key.end(), [&](const AnswerRule &rule) {
         return rule.countryIndex == selectedCountry
             && rule.parliamentPosition == selectedParliament;
     });

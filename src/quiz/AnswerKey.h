@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace quiz {
 
@@ -15,6 +16,8 @@ struct AnswerRule
 {
     std::int16_t parliamentPosition;
     std::int16_t countryIndex;
+
+    friend constexpr bool operator==(AnswerRule, AnswerRule) = default;
 };
 
 // By list position, the order the rules are checked in. Positions name the
@@ -34,7 +37,15 @@ constexpr std::array<AnswerRule, 12> AnswerKey {{
     {11, 0}, // Стартинг - Норвегия
 }};
 
-// Whether the chosen country and parliament belong together.
-bool isMatch(std::int16_t selectedCountry, std::int16_t selectedParliament);
+// Whether the chosen country and parliament belong together by `key`: every
+// rule is looked at, in order.
+bool isMatch(std::span<const AnswerRule> key, std::int16_t selectedCountry,
+             std::int16_t selectedParliament);
+
+// ...by the countries' and parliaments' own key.
+inline bool isMatch(std::int16_t selectedCountry, std::int16_t selectedParliament)
+{
+    return isMatch(AnswerKey, selectedCountry, selectedParliament);
+}
 
 } // namespace quiz

@@ -22,7 +22,7 @@ void Quiz::compareAction()
         return;
 
     selectedParliament = List1(role::parliamentList).ListIndex();
-    const bool matchFound = isMatch(selectedCountry, selectedParliament);
+    const bool matchFound = isMatch(answerKey_, selectedCountry, selectedParliament);
 
     // The parliament's name is logged before its entry is blanked.
     Text1(role::log).setText(Text1(role::log).Text() + Option1(selectedCountry).Caption()

@@ -6,16 +6,17 @@
 
 namespace quiz {
 
-Quiz::Quiz(ui::FormControls &form)
+Quiz::Quiz(ui::FormControls &form, std::vector<AnswerRule> answerKey)
     : Text1(form.Text1)
     , Label1(form.Label1)
     , Option1(form.Option1)
     , List1(form.List1)
+    , answerKey_(std::move(answerKey))
 { }
 
-std::unique_ptr<Quiz> Quiz::attachTo(ui::FormControls &form)
+std::unique_ptr<Quiz> Quiz::attachTo(ui::FormControls &form, std::vector<AnswerRule> answerKey)
 {
-    std::unique_ptr<Quiz> quiz(new Quiz(form));
+    std::unique_ptr<Quiz> quiz(new Quiz(form, std::move(answerKey)));
     Quiz *handlers = quiz.get();
     form.Option1.onClick([handlers](ui::Index index) { handlers->Option1_Click(index); });
     form.List1.onClick([handlers](ui::Index index) { handlers->List1_Click(index); });

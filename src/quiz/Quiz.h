@@ -4,9 +4,11 @@
 
 #pragma once
 
+#include "quiz/AnswerKey.h"
 #include "ui/FormControls.h"
 
 #include <memory>
+#include <vector>
 
 namespace quiz {
 
@@ -20,8 +22,10 @@ class Quiz
 public:
     // The one place where the quiz meets a form: each control array's
     // clicks go to its handler, and Form_Load runs. The form must outlive
-    // the quiz.
-    static std::unique_ptr<Quiz> attachTo(ui::FormControls &form);
+    // the quiz. A teacher's set brings its own answer key.
+    static std::unique_ptr<Quiz> attachTo(ui::FormControls &form,
+                                          std::vector<AnswerRule> answerKey
+                                          = {AnswerKey.begin(), AnswerKey.end()});
 
     Quiz(const Quiz &) = delete;
     Quiz &operator=(const Quiz &) = delete;
@@ -36,7 +40,7 @@ public:
     ui::Index selectedParliament = 0;
 
 private:
-    explicit Quiz(ui::FormControls &form);
+    Quiz(ui::FormControls &form, std::vector<AnswerRule> answerKey);
 
     void compareAction();
     void clearAction(ui::Index masterLast);
@@ -46,6 +50,7 @@ private:
     ui::ControlArray<ui::Label> &Label1;
     ui::ControlArray<ui::OptionButton> &Option1;
     ui::ControlArray<ui::ListBox> &List1;
+    const std::vector<AnswerRule> answerKey_;
 };
 
 } // namespace quiz

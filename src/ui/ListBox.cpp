@@ -4,40 +4,15 @@
 
 #include "ui/ListBox.h"
 
-#include <algorithm>
+#include "ui/SortOrder.h"
 
 namespace ui {
-
-namespace {
-
-// The letters the form's texts are written in, folded as a list box sorts
-// them: Latin and Cyrillic capitals to small letters.
-char16_t folded(char16_t letter)
-{
-    if ((letter >= u'A' && letter <= u'Z')
-        || (letter >= u'\u00c0' && letter <= u'\u00de' && letter != u'\u00d7'))
-        return char16_t(letter + 0x20);
-    if (letter >= u'\u0410' && letter <= u'\u042f')
-        return char16_t(letter + 0x20);
-    if (letter >= u'\u0400' && letter <= u'\u040f')
-        return char16_t(letter + 0x50);
-    return letter;
-}
-
-bool notAfter(TextView entry, TextView text)
-{
-    return !std::lexicographical_compare(
-        text.begin(), text.end(), entry.begin(), entry.end(),
-        [](char16_t a, char16_t b) { return folded(a) < folded(b); });
-}
-
-} // namespace
 
 void ListBox::AddItem(TextView text)
 {
     // After any equal entries, so that equal texts keep the order they came in.
     Index position = 0;
-    while (position < ListCount() && notAfter(List(position), text))
+    while (position < ListCount() && !sortsBefore(text, List(position)))
         ++position;
     insertItem(position, text);
 }

@@ -11,7 +11,7 @@
 int main()
 {
     static ui::FormControls controls;
-    ui::web::buildForm(controls, ui::web::Node::withId("form"));
+    ui::web::buildForm(controls, ui::web::Node::withId("form"), ui::FormContent::builtIn());
     static const auto quiz = quiz::Quiz::attachTo(controls);
     ui::web::focusFirst(controls);
     return 0;

@@ -53,16 +53,17 @@ void orderTabStops(std::vector<TabStop> tabStops)
 
 } // namespace
 
-void buildForm(FormControls &controls, QWidget *form)
+void buildForm(FormControls &controls, QWidget *form, const FormContent &content)
 {
+    const auto captions = content.label1Captions();
     auto &[Text1, Label1, Option1, List1, Command1] = controls;
-    // The twelve country buttons' exclusive group, owned by the form.
+    // The country buttons' exclusive group, owned by the form.
     auto *countryGroup = new QButtonGroup(form);
     std::vector<TabStop> tabStops;
 
     for (Index i = 0; i < Index(text1Placements.size()); ++i)
         place(Text1.load<TextBox>(form), text1Placements[i], tabStops);
-    controls.log().setText(texts::instructions);
+    controls.log().setText(content.instructions);
     widgetOf(controls.log())->setAccessibleName(toQString(texts::logBoxName));
     // A verdict reaches a screen reader as the log line that records it.
     controls.log().announceNewLines();
@@ -70,14 +71,14 @@ void buildForm(FormControls &controls, QWidget *form)
 
     for (Index i = 0; i < Index(label1Placements.size()); ++i) {
         Label &label = Label1.load<Label>(form);
-        label.setCaption(texts::label1Captions[i]);
+        label.setCaption(captions[std::size_t(i)]);
         place(label, label1Placements[i], tabStops);
     }
 
-    const auto countryCount = Index(texts::countries.size());
+    const auto countryCount = Index(content.countries.size());
     for (Index i = 0; i < countryCount; ++i) {
         OptionButton &country = Option1.load<OptionButton>(form, countryGroup);
-        country.setCaption(texts::countries[i]);
+        country.setCaption(content.countries[std::size_t(i)]);
         place(country, option1Placement(i), tabStops);
     }
     // Each button overlaps the one above it by a few pixels. Leaving that
@@ -92,11 +93,12 @@ void buildForm(FormControls &controls, QWidget *form)
 
     for (Index i = 0; i < Index(list1Placements.size()); ++i) {
         ListBox &list = List1.load<ListBox>(form);
-        for (TextView parliament : texts::parliaments)
+        for (TextView parliament : content.parliaments)
             list.AddItem(parliament);
         place(list, list1Placements[i], tabStops);
     }
-    widgetOf(controls.parliamentList())->setAccessibleName(toQString(texts::parliamentListName));
+    // The list is named by the heading over it.
+    widgetOf(controls.parliamentList())->setAccessibleName(toQString(content.parliamentHeading));
 
     for (Index i = 0; i < Index(command1Placements.size()); ++i) {
         CommandButton &button = Command1.load<CommandButton>(form);

@@ -38,8 +38,9 @@ void place(ui::Control &control, const Placement &placement,
 
 } // namespace
 
-void buildForm(FormControls &controls, Node form)
+void buildForm(FormControls &controls, Node form, const FormContent &content)
 {
+    const auto captions = content.label1Captions();
     auto &[Text1, Label1, Option1, List1, Command1] = controls;
 
     Node liveRegion("div");
@@ -47,7 +48,7 @@ void buildForm(FormControls &controls, Node form)
     liveRegion.setAttribute("class", "visually-hidden");
     for (Index i = 0; i < Index(text1Placements.size()); ++i)
         place(Text1.load<TextBox>(liveRegion), text1Placements[i]);
-    controls.log().setText(texts::instructions);
+    controls.log().setText(content.instructions);
     elementOf(controls.log()).setAttribute("aria-label", texts::logBoxName);
     // A verdict reaches a screen reader as the log line that records it.
     controls.log().announceNewLines();
@@ -55,7 +56,7 @@ void buildForm(FormControls &controls, Node form)
 
     for (Index i = 0; i < Index(label1Placements.size()); ++i) {
         Label &label = Label1.load<Label>(i == role::title ? "h1" : "div");
-        label.setCaption(texts::label1Captions[i]);
+        label.setCaption(captions[std::size_t(i)]);
         place(label, label1Placements[i]);
         elementOf(label).setAttribute("class", "label");
     }
@@ -67,7 +68,7 @@ void buildForm(FormControls &controls, Node form)
     countries.setAttribute("role", "radiogroup");
     countries.setAttribute("aria-labelledby", "country-heading");
     countries.setAttribute("class", "countries");
-    const auto countryCount = Index(texts::countries.size());
+    const auto countryCount = Index(content.countries.size());
     const Placement first = option1Placement(0);
     const Placement last = option1Placement(Index(countryCount - 1));
     countries.setPlace(pixelsFromTwips(first.left), pixelsFromTwips(first.top),
@@ -75,7 +76,7 @@ void buildForm(FormControls &controls, Node form)
                        pixelsFromTwips(last.top + last.height - first.top));
     for (Index i = 0; i < countryCount; ++i) {
         OptionButton &country = Option1.load<OptionButton>("country");
-        country.setCaption(texts::countries[i]);
+        country.setCaption(content.countries[std::size_t(i)]);
         // Each button overlaps the one below it by a few pixels; that strip
         // is the upper one's, which keeps every caption's descenders whole.
         place(country, option1Placement(i), first);
@@ -86,10 +87,10 @@ void buildForm(FormControls &controls, Node form)
 
     for (Index i = 0; i < Index(list1Placements.size()); ++i) {
         ListBox &list = List1.load<ListBox>();
-        for (TextView parliament : texts::parliaments)
+        for (TextView parliament : content.parliaments)
             list.AddItem(parliament);
         place(list, list1Placements[i]);
-        elementOf(list).setNumber("size", int(texts::parliaments.size()));
+        elementOf(list).setNumber("size", int(content.parliaments.size()));
     }
     elementOf(controls.parliamentList()).setAttribute("aria-labelledby", "parliament-heading");
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ui/FormContent.h"
 #include "ui/FormControls.h"
 #include "ui/web/Node.h"
 
@@ -12,7 +13,7 @@ namespace ui::web {
 // Fills `controls` with the page's own elements inside `form`, in the
 // form's reading order, each with its designed place and colour (which the
 // page's style sheet uses on screens wide enough), content and name.
-void buildForm(FormControls &controls, Node form);
+void buildForm(FormControls &controls, Node form, const FormContent &content);
 
 // Gives the log box the focus, as the form opens with it.
 void focusFirst(FormControls &controls);
