@@ -94,6 +94,10 @@ private slots:
         QVERIFY(reading.set);
         QCOMPARE(shown(reading.set->pairs[0].left), "а; б");
         QCOMPARE(shown(reading.set->pairs[0].right), "казва \"да\"");
+        // Written back, a comma in the first row does not pass for the separator.
+        sets::PairSet commas = *reading.set;
+        commas.rightHeading = u"Значение, смисъл";
+        QVERIFY(sets::readSetFile(sets::setFile(commas), commas.title).set == commas);
     }
 
     void refusesABadSetSayingWhereAndWhy_data()

@@ -41,11 +41,12 @@ char16_t separatorOf(ui::TextView text)
             if (!quoted && text[i] == candidates[k])
                 ++counts[k];
     }
-    std::size_t most = candidates.size() - 1;
-    for (std::size_t k = 0; k < candidates.size(); ++k)
+    // On a tie the one least likely inside an item: a tab, then a semicolon.
+    std::size_t most = 0;
+    for (std::size_t k = 1; k < candidates.size(); ++k)
         if (counts[k] > counts[most])
             most = k;
-    return candidates[most];
+    return counts[most] > 0 ? candidates[most] : u',';
 }
 
 CsvRows splitCsv(ui::TextView text, char16_t separator)

@@ -26,8 +26,8 @@ struct CsvRows
 };
 
 // The separator a spreadsheet used, found from the first row: whichever of
-// tab, semicolon and comma stands there most often outside quotes; the comma
-// when none does.
+// tab, semicolon and comma stands there most often outside quotes (on a tie,
+// in that order); the comma when none does.
 char16_t separatorOf(ui::TextView text);
 
 // Splits `text` into rows at CR LF, LF or CR and each row into cells at

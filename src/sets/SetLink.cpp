@@ -55,13 +55,11 @@ std::optional<std::string> fromBase64Url(std::string_view letters)
     return bytes;
 }
 
-// A cell as CSV writes it: in quotes where it holds the separator, a quote
-// or blanks at its ends, which a reader would otherwise take away.
-ui::Text cell(const ui::Text &text, char16_t separator)
+// A cell as CSV writes it: in quotes where it holds a quote or any of the
+// separators, so that a reader finds the file's own from its first row.
+ui::Text cell(const ui::Text &text)
 {
-    const bool plain
-        = text.find_first_of(ui::Text {separator, u'"', u'\r', u'\n'}) == ui::Text::npos
-        && !text.starts_with(u' ') && !text.ends_with(u' ');
+    const bool plain = text.find_first_of(u"\t;,\"\r\n") == ui::Text::npos;
     if (plain)
         return text;
     ui::Text quoted = u"\"";
@@ -75,11 +73,9 @@ ui::Text cell(const ui::Text &text, char16_t separator)
 
 ui::Text rows(const PairSet &set, char16_t separator, ui::TextView lineEnd)
 {
-    ui::Text text = cell(set.leftHeading, separator) + separator + cell(set.rightHeading, separator)
-        + ui::Text(lineEnd);
+    ui::Text text = cell(set.leftHeading) + separator + cell(set.rightHeading) + ui::Text(lineEnd);
     for (const Pair &pair : set.pairs)
-        text += cell(pair.left, separator) + separator + cell(pair.right, separator)
-            + ui::Text(lineEnd);
+        text += cell(pair.left) + separator + cell(pair.right) + ui::Text(lineEnd);
     return text;
 }
 
