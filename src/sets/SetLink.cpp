@@ -16,6 +16,37 @@ constexpr std::string_view linkStart = "set=";
 constexpr std::string_view base64Letters
     = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
+// A cell as CSV writes it: in quotes where it holds a quote or any of the
+// separators, so that a reader finds the file's own from its first row.
+ui::Text cell(const ui::Text &text)
+{
+    const bool plain = text.find_first_of(u"\t;,\"\r\n") == ui::Text::npos;
+    if (plain)
+        return text;
+    ui::Text quoted = u"\"";
+    for (char16_t letter : text) {
+        if (letter == u'"')
+            quoted += u'"';
+        quoted += letter;
+    }
+    return quoted + u"\"";
+}
+
+ui::Text rows(const PairSet &set, char16_t separator, ui::TextView lineEnd)
+{
+    ui::Text text = cell(set.leftHeading) + separator + cell(set.rightHeading) + ui::Text(lineEnd);
+    for (const Pair &pair : set.pairs)
+        text += cell(pair.left) + separator + cell(pair.right) + ui::Text(lineEnd);
+    return text;
+}
+
+SetReading damaged()
+{
+    return {std::nullopt, {0, u"връзката е непълна или повредена; поискайте я отново"}};
+}
+
+} // namespace
+
 std::string toBase64Url(std::string_view bytes)
 {
     std::string letters;
@@ -54,37 +85,6 @@ std::optional<std::string> fromBase64Url(std::string_view letters)
         return std::nullopt;
     return bytes;
 }
-
-// A cell as CSV writes it: in quotes where it holds a quote or any of the
-// separators, so that a reader finds the file's own from its first row.
-ui::Text cell(const ui::Text &text)
-{
-    const bool plain = text.find_first_of(u"\t;,\"\r\n") == ui::Text::npos;
-    if (plain)
-        return text;
-    ui::Text quoted = u"\"";
-    for (char16_t letter : text) {
-        if (letter == u'"')
-            quoted += u'"';
-        quoted += letter;
-    }
-    return quoted + u"\"";
-}
-
-ui::Text rows(const PairSet &set, char16_t separator, ui::TextView lineEnd)
-{
-    ui::Text text = cell(set.leftHeading) + separator + cell(set.rightHeading) + ui::Text(lineEnd);
-    for (const Pair &pair : set.pairs)
-        text += cell(pair.left) + separator + cell(pair.right) + ui::Text(lineEnd);
-    return text;
-}
-
-SetReading damaged()
-{
-    return {std::nullopt, {0, u"връзката е непълна или повредена; поискайте я отново"}};
-}
-
-} // namespace
 
 std::string setLink(const PairSet &set)
 {

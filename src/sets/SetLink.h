@@ -6,6 +6,7 @@
 
 #include "sets/SetReader.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,11 @@ std::string setLink(const PairSet &set);
 // The set a link's part after '#' (with or without it) carries, checked as a
 // file is.
 SetReading readSetLink(std::string_view fragment);
+
+// URL-safe base64 without padding, and back; nothing where a letter or the
+// last one's spare bits are wrong.
+std::string toBase64Url(std::string_view bytes);
+std::optional<std::string> fromBase64Url(std::string_view letters);
 
 // The set as a file to keep, edit and open again: CSV in UTF-8 with a
 // byte-order mark, so that Excel reads it right, cells separated by

@@ -18,8 +18,13 @@ namespace {
 
 ui::Text number(std::size_t value)
 {
-    const std::string digits = std::to_string(value);
-    return ui::Text(digits.begin(), digits.end());
+    // By hand: std::to_string would bring printf into the page's program.
+    ui::Text digits;
+    do {
+        digits.insert(digits.begin(), char16_t(u'0' + value % 10));
+        value /= 10;
+    } while (value != 0);
+    return digits;
 }
 
 ui::Text quoted(ui::TextView text)

@@ -118,7 +118,9 @@ describe('the page', () => {
         assert.equal(tree.filter(n => n.role === 'radiogroup' && n.name === 'Страна').length, 1);
         assert.deepEqual(tree.filter(n => n.role === 'option').map(n => n.name), parliaments);
         assert.equal(tree.filter(n => n.role === 'listbox' && n.name === 'Парламент').length, 1);
-        assert.deepEqual(tree.filter(n => n.role === 'button').map(n => n.name), ['Сравни', 'Чисти']);
+        // The form's two commands, then, under the form, the chooser of a teacher's set.
+        assert.deepEqual(tree.filter(n => n.role === 'button').map(n => n.name),
+                         ['Сравни', 'Чисти', 'Свой набор от двойки (CSV):']);
         assert.match(await log(), /^Да се състави проект/);
         assert.equal(await focusedName(), `textbox ${logName}`);
         const shown = await state();
