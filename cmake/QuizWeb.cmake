@@ -8,13 +8,24 @@
 
 # build-web/ beside the sources when built by its preset.
 set(QUIZ_WEB_SITE ${PROJECT_BINARY_DIR}/site CACHE PATH "Where the web site is laid out")
+# The maker's QR code encoder, from npm at the version its lock file pins.
+find_program(QUIZ_NPM NAMES npm REQUIRED)
+set(packages ${PROJECT_BINARY_DIR}/packages)
+set(qrcode_js ${packages}/node_modules/qrcode-generator/dist/qrcode.js)
+add_custom_command(OUTPUT ${qrcode_js}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/data/web/packages/package.json
+        ${PROJECT_SOURCE_DIR}/data/web/packages/package-lock.json ${packages}/
+    COMMAND ${QUIZ_NPM} ci --prefix ${packages} --no-audit --no-fund --loglevel=error
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/web/packages/package-lock.json
+    COMMENT "Fetching the QR code encoder"
+    VERBATIM)
 find_program(QUIZ_GZIP NAMES zopfli gzip)
 find_program(QUIZ_BROTLI NAMES brotli)
 add_custom_target(web-site ALL
     COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}
-        -DPROGRAM_DIR=$<TARGET_FILE_DIR:parliament-quiz> -DSITE=${QUIZ_WEB_SITE}
+        -DPROGRAM_DIR=$<TARGET_FILE_DIR:parliament-quiz> -DSITE=${QUIZ_WEB_SITE} -DQRCODE_JS=${qrcode_js}
         -DGZIP=${QUIZ_GZIP} -DBROTLI=${QUIZ_BROTLI} -DQUIZ_TITLE=${QUIZ_TITLE}
         -DQUIZ_PAGE_COLOR=${QUIZ_FORM_COLOR_CSS} -P ${CMAKE_CURRENT_LIST_DIR}/WebSite.cmake
-    DEPENDS parliament-quiz
+    DEPENDS parliament-quiz parliament-quiz-maker ${qrcode_js}
     COMMENT "Laying out the web site in ${QUIZ_WEB_SITE}"
     VERBATIM)

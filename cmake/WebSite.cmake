@@ -6,7 +6,7 @@
 # linked: the program, the page, its style, its face, icons and licences, with
 # the offline copy named after what it holds. Every file a server sends compressed is also stored so,
 # once, at the strongest level: the server then sends it without work.
-#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQUIZ_TITLE=... -DQUIZ_PAGE_COLOR=...
+#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQRCODE_JS=... -DQUIZ_TITLE=... -DQUIZ_PAGE_COLOR=...
 #         [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -15,7 +15,8 @@ file(MAKE_DIRECTORY ${SITE})
 set(web ${SOURCE}/data/web)
 file(COPY
     ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm
-    ${web}/page.js ${web}/fonts/QuizSerif-Regular.woff2
+    ${PROGRAM_DIR}/parliament-quiz-maker.js ${PROGRAM_DIR}/parliament-quiz-maker.wasm
+    ${web}/page.js ${web}/make.js ${QRCODE_JS} ${web}/fonts/QuizSerif-Regular.woff2
     ${SOURCE}/data/parliament-quiz.svg
     ${SOURCE}/data/icons/parliament-quiz-32.png ${SOURCE}/data/icons/parliament-quiz-256.png
     DESTINATION ${SITE})
@@ -25,6 +26,7 @@ file(COPY_FILE ${SOURCE}/LICENSES/OFL-1.1.txt ${SITE}/LICENSE-font.txt)
 set(QUIZ_DESCRIPTION "Тест по география и информатика: свържете всяка от дванадесет държави с \
 името на нейния парламент.")
 configure_file(${web}/index.html.in ${SITE}/index.html @ONLY)
+configure_file(${web}/make.html.in ${SITE}/make.html @ONLY)
 configure_file(${web}/page.css.in ${SITE}/page.css @ONLY)
 configure_file(${web}/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
 

@@ -28,7 +28,10 @@
             const builtIn = document.createElement('a');
             builtIn.href = './';
             builtIn.textContent = 'Към вградения тест';
-            problem.append(document.createElement('br'), builtIn);
+            const maker = document.createElement('a');
+            maker.href = 'make.html';
+            maker.textContent = 'Направете свой набор';
+            problem.append(document.createElement('br'), builtIn, document.createElement('br'), maker);
         }
         problem.hidden = false;
     });

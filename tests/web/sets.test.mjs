@@ -108,7 +108,10 @@ test('a bad set is refused in the alert, with the way back', async () => {
     const alert = page.getByRole('alert');
     await alert.waitFor();
     assert.equal(await alert.textContent(), 'Наборът не може да се отвори: ред 3: в реда трябват '
-                                            + 'две клетки, лява и дясна, а са 3.Към вградения тест');
+                                            + 'две клетки, лява и дясна, а са 3.Към вградения тест'
+                                            + 'Направете свой набор');
+    assert.equal(await alert.getByRole('link', { name: 'Направете свой набор' }).getAttribute('href'),
+                 'make.html');
     assert.equal(await page.locator('#form').isHidden(), true);
     await alert.getByRole('link', { name: 'Към вградения тест' }).click();
     await page.getByRole('radio', { name: 'България', exact: true }).waitFor();
