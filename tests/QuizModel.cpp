@@ -15,20 +15,29 @@ const QColor startColour(255, 192, 128);
 
 } // namespace
 
-QuizModel::QuizModel()
-    : entries(parliaments)
+QuizModel::Pairs QuizModel::builtIn()
+{
+    Pairs pairs {countries, parliaments, {}};
+    for (qsizetype country = 0; country < countries.size(); ++country)
+        pairs.rightPositions << int(expected::rightPosition(country));
+    return pairs;
+}
+
+QuizModel::QuizModel(Pairs pairs)
+    : pairs(std::move(pairs))
+    , entries(this->pairs.entries)
     , rightColour(startColour)
     , wrongColour(startColour)
 {
-    enabled.fill(true);
-    checked.fill(false);
+    enabled.fill(true, count());
+    checked.fill(false, count());
 }
 
 bool QuizModel::isRightPair(int country, int position) const
 {
-    if (country < 0 || country >= count || position < 0 || position >= count)
+    if (country < 0 || country >= count() || position < 0 || position >= count())
         return false;
-    return expected::rightPosition(country) == position;
+    return pairs.rightPositions[country] == position;
 }
 
 void QuizModel::clickCountry(int country)
@@ -57,7 +66,7 @@ void QuizModel::pressCompare()
         return;
     selectedParliament = selection;
     const bool right = isRightPair(selectedCountry, selectedParliament);
-    log += countries[selectedCountry] + " : " + entries[selectedParliament];
+    log += pairs.countries[selectedCountry] + " : " + entries[selectedParliament];
     entries[selectedParliament] = "  ";
     rightVisible = right;
     wrongVisible = !right;
@@ -70,6 +79,6 @@ void QuizModel::pressClear()
     rightVisible = wrongVisible = true;
     rightColour = wrongColour = startColour;
     selectionBecame(-1);
-    entries = parliaments;
+    entries = pairs.entries;
     enabled.fill(true);
 }

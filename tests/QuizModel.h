@@ -9,16 +9,25 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 // An independent statement of what the quiz must do, in plain values: the
 // texts are typed out again and the right pairs are taken from the reader's
 // answer list, so a fault shared with the program's own tables shows here.
 struct QuizModel
 {
-    static constexpr int count = 12;
+    // What a quiz is made of: the buttons' captions, the list's entries in
+    // the list's order, and each button's right position in it.
+    struct Pairs
+    {
+        QStringList countries;
+        QStringList entries;
+        QList<int> rightPositions;
+    };
+    // The countries and their parliaments.
+    static Pairs builtIn();
 
-    QuizModel();
+    explicit QuizModel(Pairs pairs = builtIn());
+
+    int count() const { return int(pairs.countries.size()); }
 
     bool isRightPair(int country, int position) const;
 
@@ -28,10 +37,11 @@ struct QuizModel
     void pressCompare();
     void pressClear();
 
+    Pairs pairs;
     QStringList entries;
     int selection = -1;
-    std::array<bool, count> enabled {};
-    std::array<bool, count> checked {};
+    QList<bool> enabled;
+    QList<bool> checked;
     int selectedCountry = 0;
     int selectedParliament = 0;
     bool rightVisible = true;

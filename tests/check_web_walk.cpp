@@ -83,7 +83,7 @@ QString difference(const QuizModel &model, const QJsonObject &step, const QStrin
         return differ("the list", entries, model.entries);
     if (step["selection"].toInt() != model.selection)
         return differ("the selection", step["selection"].toInt(), model.selection);
-    for (int i = 0; i < QuizModel::count; ++i) {
+    for (int i = 0; i < model.count(); ++i) {
         if (step["enabled"][i].toBool() != model.enabled[i])
             return differ(qPrintable(QString("enabled of country %1").arg(i)),
                           step["enabled"][i].toBool(), model.enabled[i]);
