@@ -24,6 +24,9 @@ struct QuizModel
     };
     // The countries and their parliaments.
     static Pairs builtIn();
+    // Five capitals (София, Атина, Рим, Париж, Виена) and their countries,
+    // the teacher's set the random tests play besides.
+    static Pairs fiveCapitals();
 
     explicit QuizModel(Pairs pairs = builtIn());
 

@@ -131,7 +131,9 @@ int main(int argc, char *argv[])
         out << "the walk holds no steps\n";
         return 1;
     }
-    QuizModel model;
+    // The page played the built-in quiz, or the five capitals (walk.test.mjs).
+    QuizModel model(walk["set"].toString() == "five capitals" ? QuizModel::fiveCapitals()
+                                                              : QuizModel::builtIn());
     QString log = walk["startLog"].toString();
     model.log = log;
     for (qsizetype i = 0; i < steps.size(); ++i) {
