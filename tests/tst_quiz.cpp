@@ -323,6 +323,8 @@ private slots:
         QCOMPARE(quiz.entries(),
                  QStringList({"Австрия", "България", "Гърция", "Италия", "Франция"}));
         QVERIFY(quiz.startLog.startsWith("Задача: Столици\r\n"));
+        // A screen reader names the list by the set's own heading.
+        QCOMPARE(ui::qt::widgetOf(c.parliamentList())->accessibleName(), "Държава");
 
         // Tab: the log, the countries, the list, the two commands, the log again.
         QList<QWidget *> visited {QApplication::focusWidget()};
