@@ -5,6 +5,8 @@
 # Starts PROGRAM on PLATFORM, with ARGUMENT if given, with no display to open
 # and checks that it ends with status 1 and one line that matches SAYS.
 set(ENV{QT_QPA_PLATFORM} ${PLATFORM})
+# In a UTF-8 locale, as a desktop session is: in another, Qt says it switched.
+set(ENV{LC_ALL} C.UTF-8)
 # Where a platform that starts (offscreen) would otherwise say it found none.
 if(RUNTIME_DIR)
     file(MAKE_DIRECTORY ${RUNTIME_DIR})
