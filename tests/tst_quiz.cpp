@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ExpectedTexts.h"
+#include "FiveCapitals.h"
 #include "QuizDriver.h"
 #include "ui/qt/ControlWidget.h"
 
@@ -305,15 +306,7 @@ private slots:
     // the set, and the rules as ever, by mouse and by keys.
     void teachersSetOfFivePlays()
     {
-        const sets::PairSet capitals {u"Столици",
-                                      u"Столица",
-                                      u"Държава",
-                                      {{u"София", u"България"},
-                                       {u"Атина", u"Гърция"},
-                                       {u"Рим", u"Италия"},
-                                       {u"Париж", u"Франция"},
-                                       {u"Виена", u"Австрия"}}};
-        QuizDriver quiz(sets::quizOf(capitals));
+        QuizDriver quiz(sets::quizOf(fiveCapitals()));
         QVERIFY(quiz.exposed());
         QVERIFY(quiz.activated());
         ui::FormControls &c = quiz.controls();

@@ -7,6 +7,7 @@
 // state must agree. QUIZ_RANDOM_ACTIONS sets how many actions in all,
 // QUIZ_RANDOM_SEED where the generator starts.
 #include "ExpectedTexts.h"
+#include "FiveCapitals.h"
 #include "QuizDriver.h"
 #include "QuizModel.h"
 #include "ui/qt/ControlWidget.h"
@@ -91,17 +92,9 @@ Scenario builtInScenario()
 }
 
 // Five capitals: the program's set, and the model's own statement of it.
-Scenario fiveCapitals()
+Scenario fiveCapitalsScenario()
 {
-    const sets::PairSet set {u"Столици",
-                             u"Столица",
-                             u"Държава",
-                             {{u"София", u"България"},
-                              {u"Атина", u"Гърция"},
-                              {u"Рим", u"Италия"},
-                              {u"Париж", u"Франция"},
-                              {u"Виена", u"Австрия"}}};
-    return {sets::quizOf(set), QuizModel::fiveCapitals()};
+    return {sets::quizOf(fiveCapitals()), QuizModel::fiveCapitals()};
 }
 
 class Episode
@@ -341,7 +334,7 @@ private slots:
     {
         QFETCH(int, share);
         QFETCH(bool, ofSet);
-        const Scenario scenario = ofSet ? fiveCapitals() : builtInScenario();
+        const Scenario scenario = ofSet ? fiveCapitalsScenario() : builtInScenario();
         const qint64 wanted = fromEnvironment("QUIZ_RANDOM_ACTIONS", 20000);
         const qint64 total = wanted > 0 ? qMax<qint64>(1, wanted / share) : wanted;
         const quint64 seed = quint64(fromEnvironment("QUIZ_RANDOM_SEED", 20261209));
