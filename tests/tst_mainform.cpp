@@ -9,7 +9,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontInfo>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -169,6 +172,31 @@ private slots:
         QCOMPARE(form->quiz().selectedCountry, qint16(0));
         QCOMPARE(form->quiz().selectedParliament, qint16(0));
         QCOMPARE(QApplication::focusWidget(), ui::qt::widgetOf(c.log()));
+    }
+
+    // A file dropped on the window is handed on to be opened as a set, once
+    // the drop is over; a drop of anything else is not taken.
+    void droppedFileIsOpenedAsASet()
+    {
+        QStringList opened;
+        form->setOnSetDropped([&](const QString &path) { opened << path; });
+        const auto drop = [&](QMimeData &data) {
+            QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(form.get(), &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(form.get(), &dropped);
+            return true;
+        };
+        QMimeData text;
+        text.setText("Искър;Дунав");
+        QVERIFY(!drop(text));
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile("/училище/Реки.csv")});
+        QVERIFY(drop(file));
+        QVERIFY(opened.isEmpty());
+        QTRY_COMPARE(opened, QStringList {"/училище/Реки.csv"});
     }
 
     void logBoxCannotBeTypedInto()
