@@ -39,7 +39,4 @@ inline constexpr std::size_t mostPairs = 12;
 // A set file or link larger than this is refused unread.
 inline constexpr std::size_t largestSetBytes = 64 * 1024;
 
-// The set the quiz has always been: the twelve countries and their parliaments.
-PairSet builtInSet();
-
 } // namespace sets

@@ -114,6 +114,14 @@ SetReading readSetLink(std::string_view fragment)
                        ui::TextView(*text).substr(0, titleEnd));
 }
 
+SetReading readEncodedSetFile(std::string_view letters, ui::TextView fileName)
+{
+    const std::optional<std::string> bytes = fromBase64Url(letters);
+    if (!bytes)
+        return {std::nullopt, {0, u"файлът не можа да се прочете"}};
+    return readSetFile(*bytes, titleFromFileName(fileName));
+}
+
 std::string setFile(const PairSet &set)
 {
     return "\xef\xbb\xbf" + toUtf8(rows(set, u';', u"\r\n"));

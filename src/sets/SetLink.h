@@ -27,6 +27,10 @@ SetReading readSetLink(std::string_view fragment);
 std::string toBase64Url(std::string_view bytes);
 std::optional<std::string> fromBase64Url(std::string_view letters);
 
+// A set file's bytes as the page hands them on, in URL-safe base64, read
+// as readSetFile reads them, its title from `fileName`.
+SetReading readEncodedSetFile(std::string_view letters, ui::TextView fileName);
+
 // The set as a file to keep, edit and open again: CSV in UTF-8 with a
 // byte-order mark, so that Excel reads it right, cells separated by
 // semicolons as a Bulgarian Excel separates them, rows ended by CR LF.

@@ -19,7 +19,9 @@ struct SetQuiz
     std::vector<quiz::AnswerRule> answerKey;
 };
 
-// The quiz as it has always been.
+// The set the quiz has always been: the twelve countries and their
+// parliaments, and the quiz made of them, with its own task text.
+PairSet builtInSet();
 SetQuiz builtInQuiz();
 
 // A checked set's quiz: its title in the window's title and over the form,

@@ -37,15 +37,6 @@ SetReading refused(int row, ui::Text what)
     return {std::nullopt, {row, std::move(what)}};
 }
 
-ui::Text trimmed(ui::TextView text)
-{
-    constexpr ui::TextView blanks = u" \t\u00a0";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == ui::TextView::npos)
-        return {};
-    return ui::Text(text.substr(first, text.find_last_not_of(blanks) - first + 1));
-}
-
 // Where each text of a set came from: its file's rows.
 struct Rows
 {
@@ -70,7 +61,7 @@ std::optional<SetProblem> checkText(const ui::Text &text, int row, ui::TextView 
         return SetProblem {row,
                            quoted(text) + u" съдържа табулация или друг знак, който не се вижда"};
     if (pixelWidth(text) > room) {
-        const ui::Text fits = trimmed(longestStartWithin(text, room));
+        const ui::Text fits = trimmedItem(longestStartWithin(text, room));
         return SetProblem {row,
                            quoted(text) + u" не се побира " + ui::Text(where) + u"; побира се "
                                + quoted(fits)};
@@ -123,6 +114,15 @@ SetReading check(PairSet set, const Rows &rows)
 
 } // namespace
 
+ui::Text trimmedItem(ui::TextView text)
+{
+    constexpr ui::TextView blanks = u" \t\u00a0";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == ui::TextView::npos)
+        return {};
+    return ui::Text(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
 ui::Text describe(const SetProblem &problem)
 {
     if (problem.row == 0)
@@ -151,13 +151,13 @@ SetReading readSetText(ui::TextView text, char16_t separator, ui::TextView title
     if (split.unclosedQuoteRow != 0)
         return refused(split.unclosedQuoteRow, u"кавичките не са затворени");
 
-    PairSet set {trimmed(title), {}, {}, {}};
+    PairSet set {trimmedItem(title), {}, {}, {}};
     Rows rows;
     bool headingsRead = false;
     for (const CsvRow &row : split.rows) {
         std::vector<ui::Text> cells;
         for (const ui::Text &cell : row.cells)
-            cells.push_back(trimmed(cell));
+            cells.push_back(trimmedItem(cell));
         while (!cells.empty() && cells.back().empty())
             cells.pop_back();
         if (cells.empty())
@@ -198,7 +198,7 @@ ui::Text titleFromFileName(ui::TextView path)
         if (ending == u".csv")
             name.remove_suffix(4);
     }
-    return trimmed(name);
+    return trimmedItem(name);
 }
 
 } // namespace sets

@@ -43,6 +43,10 @@ SetReading readSetText(ui::TextView text, char16_t separator, ui::TextView title
 // list sorts, capitals and small letters alike).
 SetReading checkedSet(PairSet set);
 
+// An item as a set holds it: without the blanks, tabs and no-break spaces
+// around it.
+ui::Text trimmedItem(ui::TextView text);
+
 // A file's name as a set's title: without its folder and its ".csv".
 ui::Text titleFromFileName(ui::TextView path);
 

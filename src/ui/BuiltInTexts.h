@@ -69,7 +69,6 @@ inline constexpr TextView quotation
     = u"Неприятното в това да си първият, направил нещо по правилния начин, е, че никой не "
       u"оценява колко трудно е било. \r\n";
 
-inline constexpr TextView parliamentListName = u"Парламент";
 inline constexpr TextView logBoxName = u"Задание и дневник на отговорите";
 
 } // namespace ui::texts

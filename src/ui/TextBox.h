@@ -16,7 +16,7 @@ namespace ui {
 class TextBox;
 
 // What a text box's Text() reads: its content, as a value that converts to
-// Text and compares with one. It exists for the log: reading it copies
+// Text. It exists for the log: reading it copies
 // nothing, and "that content followed by more" remembers where it came from,
 // so writing it back to the same, unchanged box appends only the addition
 // instead of copying, laying out and announcing a long log whole at every
@@ -30,11 +30,6 @@ public:
     {
         value.more_.append(more);
         return value;
-    }
-    friend bool operator==(const TextValue &value, TextView text)
-    {
-        return value.read_->size() + value.more_.size() == text.size()
-            && text.starts_with(*value.read_) && text.ends_with(value.more_);
     }
 
 private:

@@ -11,7 +11,7 @@ import { after, before, test } from 'node:test';
 
 import jsQR from 'jsqr';
 
-import { launchChromium, url } from './page.mjs';
+import { launchChromium, newPage, url } from './page.mjs';
 
 let browser;
 
@@ -22,9 +22,7 @@ before(async () => {
 after(async () => browser?.close());
 
 async function openMaker() {
-    const context = await browser.newContext({ viewport: { width: 800, height: 900 } });
-    const page = await context.newPage();
-    page.on('pageerror', error => assert.fail(`the page threw: ${error.message}`));
+    const page = await newPage(browser, { width: 800, height: 900 });
     await page.goto(new URL('make.html', url).href);
     await page.getByRole('status').filter({ hasText: 'Наборът още не е готов' }).waitFor();
     return page;

@@ -5,6 +5,8 @@
 // What the browser tests share: the served site, Debian's Chromium, and the
 // form read back from the page as a learner sees it.
 
+import assert from 'node:assert/strict';
+
 import { chromium } from 'playwright-core';
 
 export const url = process.env.QUIZ_URL;
@@ -24,6 +26,14 @@ export function launchChromium() {
     if (process.getuid?.() === 0)
         args.push('--no-sandbox');
     return chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args });
+}
+
+// A page in a context of its own, which fails the test if it throws.
+export async function newPage(browser, viewport = { width: 800, height: 600 }) {
+    const context = await browser.newContext({ viewport });
+    const page = await context.newPage();
+    page.on('pageerror', error => assert.fail(`the page threw: ${error.message}`));
+    return page;
 }
 
 // Everything the form shows, read from the page's own elements (runs in the page).

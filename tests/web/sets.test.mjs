@@ -9,7 +9,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { launchChromium, url } from './page.mjs';
+import { launchChromium, newPage as pageIn, url } from './page.mjs';
 
 const logName = 'Задание и дневник на отговорите';
 const capitals = 'Столица;Държава\r\nСофия;България\r\nАтина;Гърция\r\nРим;Италия\r\n'
@@ -23,12 +23,7 @@ before(async () => {
 
 after(async () => browser?.close());
 
-async function newPage() {
-    const context = await browser.newContext({ viewport: { width: 800, height: 600 } });
-    const page = await context.newPage();
-    page.on('pageerror', error => assert.fail(`the page threw: ${error.message}`));
-    return page;
-}
+const newPage = () => pageIn(browser);
 
 async function choose(page, name, text) {
     await page.goto(url);

@@ -24,10 +24,7 @@ int main(int argc, char *argv[])
         if (kind == "link" && argc > 2) {
             reading = sets::readSetLink(argv[2]);
         } else if (kind == "file" && argc > 3) {
-            const auto bytes = sets::fromBase64Url(argv[3]);
-            reading = bytes
-                ? sets::readSetFile(*bytes, sets::titleFromFileName(page::fromUtf8(argv[2])))
-                : sets::SetReading {{}, {0, u"файлът не можа да се прочете"}};
+            reading = sets::readEncodedSetFile(argv[3], page::fromUtf8(argv[2]));
         }
         if (!reading.set) {
             page::refuseSet(sets::describe(reading.problem));

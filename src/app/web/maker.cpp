@@ -44,14 +44,6 @@ namespace {
 constexpr int pasted = -1;
 constexpr int openedName = -2;
 
-ui::Text trimmedCell(ui::TextView cell)
-{
-    const std::size_t first = cell.find_first_not_of(u" \t\u00a0");
-    if (first == ui::TextView::npos)
-        return {};
-    return ui::Text(cell.substr(first, cell.find_last_not_of(u" \t\u00a0") - first + 1));
-}
-
 ui::Text field(int index)
 {
     ui::Text text(std::size_t(makerFieldLength(index)), u'\0');
@@ -117,7 +109,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quizMakerPaste()
     set.pairs.clear();
     for (const sets::CsvRow &row : rows.rows) {
         if (row.cells.size() >= 2 && set.pairs.size() < sets::mostPairs)
-            set.pairs.push_back({trimmedCell(row.cells[0]), trimmedCell(row.cells[1])});
+            set.pairs.push_back({sets::trimmedItem(row.cells[0]), sets::trimmedItem(row.cells[1])});
     }
     fill(set);
     quizMakerCheck();
@@ -127,12 +119,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void quizMakerPaste()
 // judged.
 extern "C" EMSCRIPTEN_KEEPALIVE void quizMakerOpen()
 {
-    const ui::Text name = field(openedName);
     const ui::Text letters = field(pasted);
-    const auto bytes = sets::fromBase64Url(std::string(letters.begin(), letters.end()));
-    const sets::SetReading reading = bytes
-        ? sets::readSetFile(*bytes, sets::titleFromFileName(name))
-        : sets::SetReading {{}, {0, u"файлът не можа да се прочете"}};
+    const sets::SetReading reading
+        = sets::readEncodedSetFile(std::string(letters.begin(), letters.end()), field(openedName));
     if (!reading.set) {
         showProblem(reading.problem);
         return;
