@@ -6,7 +6,10 @@
 # linked: the program, the page, its style, its face, icons and licences, with
 # the offline copy named after what it holds. Every file a server sends compressed is also stored so,
 # once, at the strongest level: the server then sends it without work.
-#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQRCODE_JS=... -DQUIZ_TITLE=... -DQUIZ_PAGE_COLOR=...
+# Beside it, PACKAGE_NAME: the quiz's page as a package for learning platforms,
+# laid out in PACKAGE and zipped.
+#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQRCODE_JS=... -DFFLATE_DIR=... -DNODE=...
+#         -DPACKAGE=... -DPACKAGE_NAME=... -DQUIZ_TITLE=... -DQUIZ_PAGE_COLOR=...
 #         [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -16,15 +19,22 @@ set(web ${SOURCE}/data/web)
 file(COPY
     ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm
     ${PROGRAM_DIR}/parliament-quiz-maker.js ${PROGRAM_DIR}/parliament-quiz-maker.wasm
-    ${web}/page.js ${web}/make.js ${QRCODE_JS} ${web}/fonts/QuizSerif-Regular.woff2
+    ${web}/page.js ${web}/make.js ${QRCODE_JS} ${web}/scorm-package.js ${web}/fonts/QuizSerif-Regular.woff2
     ${SOURCE}/data/parliament-quiz.svg
     ${SOURCE}/data/icons/parliament-quiz-32.png ${SOURCE}/data/icons/parliament-quiz-256.png
     DESTINATION ${SITE})
+file(COPY_FILE ${FFLATE_DIR}/umd/index.js ${SITE}/fflate.js)
 file(COPY_FILE ${SOURCE}/LICENSE ${SITE}/LICENSE.txt)
 file(COPY_FILE ${SOURCE}/LICENSES/OFL-1.1.txt ${SITE}/LICENSE-font.txt)
 
 set(QUIZ_DESCRIPTION "Тест по география и информатика: свържете всяка от дванадесет държави с \
 името на нейния парламент.")
+# The site's page can be installed, kept offline and given another set.
+set(QUIZ_INSTALLABLE [[<link rel="manifest" href="manifest.webmanifest">]])
+set(QUIZ_REPORTER "")
+set(QUIZ_SET_CHOOSER [[<p id="sets" class="sets" hidden><label for="set-file">Свой набор от двойки (CSV):</label>
+<input id="set-file" type="file" accept=".csv,text/csv">
+<a href="make.html">Направете свой набор</a></p>]])
 configure_file(${web}/index.html.in ${SITE}/index.html @ONLY)
 configure_file(${web}/make.html.in ${SITE}/make.html @ONLY)
 configure_file(${web}/page.css.in ${SITE}/page.css @ONLY)
@@ -59,3 +69,23 @@ foreach(name IN LISTS files ITEMS service-worker.js)
         execute_process(COMMAND ${BROTLI} -q 11 -k ${SITE}/${name} COMMAND_ERROR_IS_FATAL ANY)
     endif()
 endforeach()
+
+# The package for learning platforms (SCORM 1.2): the quiz's page, which
+# reports to the platform, and what it shows with. No maker, no offline copy
+# (the platform keeps it), no other set. It is not part of the site a visit
+# loads, nor of its offline copy: it lies beside them.
+file(REMOVE_RECURSE ${PACKAGE})
+file(MAKE_DIRECTORY ${PACKAGE})
+set(QUIZ_INSTALLABLE "")
+set(QUIZ_REPORTER [[<script src="scorm.js" defer></script>]])
+set(QUIZ_SET_CHOOSER "")
+configure_file(${web}/index.html.in ${PACKAGE}/index.html @ONLY)
+foreach(name IN LISTS files)
+    if(name MATCHES "^(LICENSE.*\\.txt|page\\.(js|css)|parliament-quiz(-[0-9]+\\.png|\\.js|\\.wasm|\\.svg)|[^.]*\\.woff2)$")
+        file(COPY ${SITE}/${name} DESTINATION ${PACKAGE})
+    endif()
+endforeach()
+file(COPY ${web}/scorm.js DESTINATION ${PACKAGE})
+execute_process(COMMAND ${NODE} ${SOURCE}/cmake/scorm-package.mjs ${PACKAGE} ${SITE}/${PACKAGE_NAME}
+        ${QUIZ_TITLE} ${FFLATE_DIR}/lib/index.cjs ${web}/scorm-package.js
+    COMMAND_ERROR_IS_FATAL ANY)

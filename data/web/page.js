@@ -21,7 +21,7 @@
     const tell = (text, waysOn = false) => whenReady(() => {
         // With no quiz to open a set in, no chooser either.
         for (const id of ['form', 'sets'])
-            document.getElementById(id).hidden = true;
+            document.getElementById(id)?.setAttribute('hidden', '');
         const problem = document.getElementById('problem');
         problem.replaceChildren(text);
         if (waysOn) {
@@ -49,9 +49,10 @@
         refuseSet: why => tell('Наборът не може да се отвори: ' + why + '.', true),
         // Once the form is made and the page idle, the worker keeps the quiz
         // for visits with no connection; not before, so as not to compete
-        // with the first load and paint.
+        // with the first load and paint. Only the site's page is kept so: in
+        // a learning platform's package, the platform keeps it.
         postRun: () => (window.requestIdleCallback ?? setTimeout)(() => {
-            if ('serviceWorker' in navigator)
+            if ('serviceWorker' in navigator && document.querySelector('link[rel="manifest"]'))
                 navigator.serviceWorker.register('service-worker.js').catch(() => {});
         }),
     };
@@ -73,7 +74,8 @@
         if (args)
             window.Module.arguments = args;
         // A set can be opened only where the quiz runs: shown by the script.
-        document.getElementById('sets').hidden = false;
+        // A package for learning platforms has none to offer.
+        document.getElementById('sets')?.removeAttribute('hidden');
         const program = document.createElement('script');
         program.src = 'parliament-quiz.js';
         program.onerror = failed;
@@ -92,7 +94,9 @@
     window.addEventListener('hashchange', () => location.reload());
     whenReady(() => {
         const chooser = document.getElementById('set-file');
-        chooser?.addEventListener('change', () => chooser.files[0] && open(chooser.files[0]));
+        if (!chooser)
+            return;
+        chooser.addEventListener('change', () => chooser.files[0] && open(chooser.files[0]));
         document.addEventListener('dragover', event => {
             if (event.dataTransfer?.types.includes('Files'))
                 event.preventDefault();

@@ -13,6 +13,8 @@
 #include "ui/web/OptionButton.h"
 #include "ui/web/TextBox.h"
 
+#include <utility>
+
 namespace ui::web {
 
 namespace {
@@ -99,6 +101,15 @@ void buildForm(FormControls &controls, Node form, const FormContent &content)
         button.setCaption(texts::command1Captions[i]);
         place(button, command1Placements[i]);
     }
+    // Named for what follows the rounds from outside the program: the
+    // reporter to a learning platform (scorm.js).
+    for (const auto &[control, id] :
+         {std::pair<const ui::Control &, const char *>(controls.parliamentList(), "parliaments"),
+          {controls.compare(), "compare"},
+          {controls.clear(), "clear"},
+          {controls.rightVerdict(), "right-verdict"},
+          {controls.wrongVerdict(), "wrong-verdict"}})
+        elementOf(control).setAttribute("id", id);
 
     // The page's order is what Tab, a screen reader and a phone's single
     // column follow: the task and its log first, as the learner meets them
