@@ -4,8 +4,9 @@
 
 // The set maker: the fields a teacher fills, judged after every change by
 // the quiz's own reader and checks (parliament-quiz-maker, in C++), and what
-// she gets for a good set: the link, its QR code and the file. Every text
-// goes into the page as text, never as markup.
+// she gets for a good set: the link, its QR code, the file, and the package
+// for learning platforms. Every text goes into the page as text, never as
+// markup.
 'use strict';
 
 (() => {
@@ -14,6 +15,7 @@
     const rows = $('rows');
     const pairInputs = () => [...rows.querySelectorAll('input.pair')];
     let fileUrl = null;
+    let set = null; // the ready set's file, { name, bytes }
     let pending = '';
     let pendingName = '';
 
@@ -92,7 +94,11 @@
                     URL.revokeObjectURL(fileUrl);
                 fileUrl = URL.createObjectURL(new Blob([file], { type: 'text/csv' }));
                 $('download').href = fileUrl;
-                $('download').download = ($('title').value.trim() || 'набор') + '.csv';
+                // The package's page opens its set by this name, beside it: a
+                // plain name (page.js), which the quiz takes as its title.
+                set = { name: ($('title').value.trim() || 'набор').replace(/[\\/:?#]/g, '-')
+                                  .replace(/^\.+/, '') + '.csv', bytes: file };
+                $('download').download = set.name;
                 drawQr(address);
                 $('result').hidden = false;
             },
@@ -128,6 +134,43 @@
 
     $('add-row').addEventListener('click', () => addRow()?.querySelector('input').focus());
     $('copy').addEventListener('click', () => navigator.clipboard?.writeText($('link').value));
+
+    // The site's own package with this set as the one it opens; its zip
+    // writer is fetched only by a teacher who asks for one.
+    const script = name => new Promise((resolve, reject) => {
+        const element = document.createElement('script');
+        element.src = name;
+        element.onload = resolve;
+        element.onerror = reject;
+        document.head.append(element);
+    });
+    let packing = false;
+    $('package').addEventListener('click', async () => {
+        // Pressed again while a package is being made: that one comes.
+        if (packing)
+            return;
+        packing = true;
+        const made = set;
+        try {
+            if (!window.quizScorm)
+                await Promise.all([script('fflate.js'), script('scorm-package.js')]);
+            const response = await fetch($('package').dataset.base);
+            if (!response.ok)
+                throw new Error(String(response.status));
+            const base = fflate.unzipSync(new Uint8Array(await response.arrayBuffer()));
+            const title = made.name.slice(0, -'.csv'.length);
+            const zip = quizScorm.scormPackage(fflate, base, title, made);
+            const link = document.createElement('a');
+            link.href = URL.createObjectURL(new Blob([zip], { type: 'application/zip' }));
+            link.download = title + ' (SCORM).zip';
+            link.click();
+            setTimeout(() => URL.revokeObjectURL(link.href), 60 * 1000);
+        } catch {
+            tell('Пакетът не можа да се направи. Проверете връзката с интернет и опитайте отново.');
+        } finally {
+            packing = false;
+        }
+    });
     for (let i = 0; i < 3; ++i)
         addRow();
     const program = document.createElement('script');

@@ -229,6 +229,44 @@ describe('the package for learning platforms', () => {
         });
     }
 
+    test("the maker's package opens the teacher's set by its title, and reports its rounds", async () => {
+        const maker = await newPage(browser, { width: 800, height: 900 });
+        await maker.goto(new URL('make.html', url).href);
+        await maker.getByLabel('Заглавие', { exact: true }).fill('Реки: Европа');
+        await maker.getByLabel('Заглавие на лявата колона (ред 1)').fill('Река');
+        await maker.getByLabel('Заглавие на дясната колона (ред 1)').fill('Влива се в');
+        const pairs = [['Искър', 'Дунав'], ['Камчия', 'Черно море'], ['Струма', 'Бяло море']];
+        for (const [i, [left, right]] of pairs.entries()) {
+            await maker.getByLabel(`Ляво, ред ${i + 2}`).fill(left);
+            await maker.getByLabel(`Дясно, ред ${i + 2}`).fill(right);
+        }
+        const download = maker.waitForEvent('download');
+        await maker.getByRole('button', { name: 'Изтеглете пакет за Moodle (SCORM)' }).click();
+        const zip = await download;
+        assert.equal(zip.suggestedFilename(), 'Реки- Европа (SCORM).zip');
+        const packed = unzipSync(new Uint8Array(readFileSync(await zip.path())));
+        await maker.context().close();
+
+        const manifest = strFromU8(packed['imsmanifest.xml']);
+        const launch = manifest.match(/adlcp:scormtype="sco" href="([^"]*)"/)[1];
+        assert.equal(launch, 'index.html?set=' + encodeURIComponent('Реки- Европа.csv'));
+        assert.match(manifest, /<title>Реки- Европа<\/title>/);
+        assert.ok(manifest.includes(`<file href="${encodeURI('Реки- Европа.csv')}"/>`));
+        assert.deepEqual(Object.keys(packed).filter(name => !(name in files)), ['Реки- Европа.csv']);
+
+        const page = await openInPlatform({}, packed, launch);
+        assert.equal(await page.quiz.locator('h1').textContent(), 'Реки- Европа');
+        for (const [left, right] of [['Искър', 'Дунав'], ['Камчия', 'Бяло море'], ['Струма', 'Черно море']]) {
+            await page.quiz.getByRole('radio', { name: left, exact: true }).click();
+            await page.quiz.getByRole('option', { name: right, exact: true }).click();
+            await page.quiz.getByRole('button', { name: 'Сравни', exact: true }).click();
+        }
+        const calls = await callsSettled(page);
+        assert.deepEqual(valuesOf(calls, 'cmi.core.score.raw'), ['33.33']);
+        assert.deepEqual(valuesOf(calls, 'cmi.interactions.1.student_response'), ['Камчия.Бяло море']);
+        await page.context().close();
+    });
+
     test('opened with no platform around it, the page is the quiz alone, with no console error', async () => {
         const page = await newPage(browser);
         const errors = [];
