@@ -8,7 +8,7 @@
 # once, at the strongest level: the server then sends it without work.
 # Beside it, PACKAGE_NAME: the quiz's page as a package for learning platforms,
 # laid out in PACKAGE and zipped.
-#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQRCODE_JS=... -DFFLATE_DIR=... -DNODE=...
+#   cmake -DSOURCE=... -DPROGRAM_DIR=... -DSITE=... -DQRCODE_JS=... -DFFLATE_DIR=... -DJSDOM_DIR=... -DNODE=...
 #         -DPACKAGE=... -DPACKAGE_NAME=... -DQUIZ_TITLE=... -DQUIZ_PAGE_COLOR=...
 #         [-DGZIP=...] [-DBROTLI=...] -P WebSite.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -19,7 +19,7 @@ set(web ${SOURCE}/data/web)
 file(COPY
     ${PROGRAM_DIR}/parliament-quiz.js ${PROGRAM_DIR}/parliament-quiz.wasm
     ${PROGRAM_DIR}/parliament-quiz-maker.js ${PROGRAM_DIR}/parliament-quiz-maker.wasm
-    ${web}/page.js ${web}/make.js ${QRCODE_JS} ${web}/scorm-package.js ${web}/fonts/QuizSerif-Regular.woff2
+    ${web}/page.js ${web}/noscript.css ${web}/make.js ${QRCODE_JS} ${web}/scorm-package.js ${web}/fonts/QuizSerif-Regular.woff2
     ${SOURCE}/data/parliament-quiz.svg
     ${SOURCE}/data/icons/parliament-quiz-32.png ${SOURCE}/data/icons/parliament-quiz-256.png
     DESTINATION ${SITE})
@@ -29,6 +29,9 @@ file(COPY_FILE ${SOURCE}/LICENSES/OFL-1.1.txt ${SITE}/LICENSE-font.txt)
 
 set(QUIZ_DESCRIPTION "Тест по география и информатика: свържете всяка от дванадесет държави с \
 името на нейния парламент.")
+# The form is written into each page once both are laid out; its place
+# stays marked until then.
+set(QUIZ_FORM "@QUIZ_FORM@")
 # The site's page can be installed, kept offline and given another set.
 set(QUIZ_INSTALLABLE [[<link rel="manifest" href="manifest.webmanifest">]])
 set(QUIZ_REPORTER "")
@@ -39,6 +42,18 @@ configure_file(${web}/index.html.in ${SITE}/index.html @ONLY)
 configure_file(${web}/make.html.in ${SITE}/make.html @ONLY)
 configure_file(${web}/page.css.in ${SITE}/page.css @ONLY)
 configure_file(${web}/manifest.webmanifest.in ${SITE}/manifest.webmanifest @ONLY)
+
+# The package's page (see below) reports to the learning platform, and offers
+# neither an offline copy nor another set.
+file(REMOVE_RECURSE ${PACKAGE})
+file(MAKE_DIRECTORY ${PACKAGE})
+set(QUIZ_INSTALLABLE "")
+set(QUIZ_REPORTER [[<script src="scorm.js" defer></script>]])
+set(QUIZ_SET_CHOOSER "")
+configure_file(${web}/index.html.in ${PACKAGE}/index.html @ONLY)
+execute_process(COMMAND ${NODE} ${SOURCE}/cmake/prerender-form.mjs ${PROGRAM_DIR}/parliament-quiz.js
+        ${PROGRAM_DIR}/parliament-quiz.wasm ${JSDOM_DIR} ${SITE}/index.html ${PACKAGE}/index.html
+    COMMAND_ERROR_IS_FATAL ANY)
 
 # The offline copy holds every file the quiz shows with, not the licences.
 file(GLOB files RELATIVE ${SITE} ${SITE}/*)
@@ -74,14 +89,8 @@ endforeach()
 # reports to the platform, and what it shows with. No maker, no offline copy
 # (the platform keeps it), no other set. It is not part of the site a visit
 # loads, nor of its offline copy: it lies beside them.
-file(REMOVE_RECURSE ${PACKAGE})
-file(MAKE_DIRECTORY ${PACKAGE})
-set(QUIZ_INSTALLABLE "")
-set(QUIZ_REPORTER [[<script src="scorm.js" defer></script>]])
-set(QUIZ_SET_CHOOSER "")
-configure_file(${web}/index.html.in ${PACKAGE}/index.html @ONLY)
 foreach(name IN LISTS files)
-    if(name MATCHES "^(LICENSE.*\\.txt|page\\.(js|css)|parliament-quiz(-[0-9]+\\.png|\\.js|\\.wasm|\\.svg)|[^.]*\\.woff2)$")
+    if(name MATCHES "^(LICENSE.*\\.txt|(page|noscript)\\.(js|css)|parliament-quiz(-[0-9]+\\.png|\\.js|\\.wasm|\\.svg)|[^.]*\\.woff2)$")
         file(COPY ${SITE}/${name} DESTINATION ${PACKAGE})
     endif()
 endforeach()

@@ -2,15 +2,52 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Starts the quiz's program, which makes the form in #form, with the set
-// the page was opened with: the whole set after '#' (a link a teacher
-// shares), a file beside the site (?set=NAME.csv), or one chosen or dropped
-// here. Plain words instead when the browser cannot run it, it cannot be
-// loaded, or the set cannot be opened. A set is only ever text: nothing in
-// it is run, and it goes to no server.
+// Starts the quiz's program with the set the page was opened with: the
+// whole set after '#' (a link a teacher shares), a file beside the site
+// (?set=NAME.csv), or one chosen or dropped here. Plain words instead when
+// the browser cannot run it, it cannot be loaded, or the set cannot be
+// opened. A set is only ever text: nothing in it is run, and it goes to no
+// server.
+//
+// The page holds the built-in quiz's form as the program makes it, and
+// shows it at once; the program takes it over when it starts. What the
+// learner does with it before then is kept, and handed to the program in
+// order as it starts, as if it had been there. Run before the page's body,
+// so that a page opened with another set never shows the built-in form.
 'use strict';
 
 (() => {
+    // Each choice and press before the program listens, with what it chose.
+    let early = [];
+    for (const type of ['change', 'click']) {
+        document.addEventListener(type, event => {
+            const target = event.target.closest?.('#form [data-' + type + ']');
+            if (early && target)
+                early.push({ type, target, chosen: target.selectedIndex });
+        }, true);
+    }
+    const replayEarly = () => {
+        const done = early;
+        early = null;
+        let country = null;
+        for (const { type, target, chosen } of done) {
+            // What the quiz has disabled meanwhile could not have been used.
+            if (target.disabled)
+                continue;
+            if (target.type === 'radio')
+                target.checked = true;
+            else if (target.localName === 'select')
+                target.selectedIndex = chosen;
+            country = target.type === 'radio' ? target : country;
+            Module._quizNotify(Number(target.getAttribute('data-' + type)));
+        }
+        // Nor is a country left checked that could not have been.
+        if (done.some(({ target }) => target.type === 'radio')) {
+            for (const radio of document.querySelectorAll('#form input[type=radio]'))
+                radio.checked = radio === country;
+        }
+    };
+
     const whenReady = then => {
         if (document.readyState === 'loading')
             document.addEventListener('DOMContentLoaded', then);
@@ -47,14 +84,18 @@
     window.Module = {
         onAbort: failed,
         refuseSet: why => tell('Наборът не може да се отвори: ' + why + '.', true),
-        // Once the form is made and the page idle, the worker keeps the quiz
-        // for visits with no connection; not before, so as not to compete
-        // with the first load and paint. Only the site's page is kept so: in
-        // a learning platform's package, the platform keeps it.
-        postRun: () => (window.requestIdleCallback ?? setTimeout)(() => {
-            if ('serviceWorker' in navigator && document.querySelector('link[rel="manifest"]'))
-                navigator.serviceWorker.register('service-worker.js').catch(() => {});
-        }),
+        postRun: () => {
+            replayEarly();
+            document.documentElement.classList.remove('opening-set');
+            // Once the page is idle, the worker keeps the quiz for visits
+            // with no connection; not before, so as not to compete with the
+            // first load. Only the site's page is kept so: in a learning
+            // platform's package, the platform keeps it.
+            (window.requestIdleCallback ?? setTimeout)(() => {
+                if ('serviceWorker' in navigator && document.querySelector('link[rel="manifest"]'))
+                    navigator.serviceWorker.register('service-worker.js').catch(() => {});
+            });
+        },
     };
 
     // A set's file as the program takes it: its bytes in URL-safe base64.
@@ -69,10 +110,14 @@
     const asFile = (name, buffer) =>
         ['file', name, base64(new Uint8Array(buffer, 0, Math.min(buffer.byteLength, largest + 1)))];
 
-    // The program makes the form in #form: not before the page holds it.
+    // Another set's form is made anew, hidden until it is: the built-in one
+    // is never seen, nor taken over, nor anything done with it.
     const start = args => whenReady(() => {
-        if (args)
+        if (args) {
             window.Module.arguments = args;
+            early = [];
+            document.getElementById('form').replaceChildren();
+        }
         // A set can be opened only where the quiz runs: shown by the script.
         // A package for learning platforms has none to offer.
         document.getElementById('sets')?.removeAttribute('hidden');
@@ -112,6 +157,8 @@
 
     const fragment = location.hash.slice(1);
     const named = new URLSearchParams(location.search).get('set');
+    if (fragment.startsWith('set=') || fragment.startsWith('file=') || named !== null)
+        document.documentElement.classList.add('opening-set');
     if (fragment.startsWith('set=')) {
         start(['link', fragment]);
     } else if (fragment.startsWith('file=')) {

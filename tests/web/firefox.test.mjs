@@ -10,7 +10,7 @@ import { after, before, test } from 'node:test';
 
 import puppeteer from 'puppeteer-core';
 
-import { countries, formState, parliaments, url } from './page.mjs';
+import { countries, formState, parliaments, quizStarted, url } from './page.mjs';
 
 let browser;
 let page;
@@ -24,7 +24,7 @@ before(async () => {
     });
     page = await browser.newPage();
     await page.goto(url);
-    await page.waitForSelector('#form textarea');
+    await page.waitForFunction(quizStarted);
 });
 
 after(async () => browser?.close());

@@ -36,6 +36,12 @@ export async function newPage(browser, viewport = { width: 800, height: 600 }) {
     return page;
 }
 
+// Once the program has taken the form over: the page shows it before then
+// (runs in the page).
+export function quizStarted() {
+    return window.Module?.calledRun === true;
+}
+
 // Everything the form shows, read from the page's own elements (runs in the page).
 export function formState() {
     const form = document.getElementById('form');

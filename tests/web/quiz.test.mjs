@@ -10,7 +10,7 @@
 import assert from 'node:assert/strict';
 import { after, before, beforeEach, describe, test } from 'node:test';
 
-import { countries, formState, launchChromium, parliaments, url } from './page.mjs';
+import { countries, formState, launchChromium, newPage, parliaments, quizStarted, url } from './page.mjs';
 
 const title = 'География - страна, парламент';
 const logName = 'Задание и дневник на отговорите';
@@ -31,7 +31,7 @@ async function openQuiz(options = {}) {
     page = await context.newPage();
     page.on('pageerror', error => assert.fail(`the page threw: ${error.message}`));
     await page.goto(url);
-    await page.getByRole('textbox', { name: logName }).waitFor();
+    await page.waitForFunction(quizStarted);
     // Every announcement the live region gains, in order.
     await page.evaluate(() => {
         window.heard = [];
@@ -91,24 +91,34 @@ async function compareHeard(press) {
 describe('the page', () => {
     before(() => openQuiz());
 
-    test('is Bulgarian, named as the quiz, and shows the form as designed', async () => {
+    test('is Bulgarian, named as the quiz, and shows the form as designed, scaled to fill a projector or a laptop', async () => {
         assert.equal(await page.getAttribute('html', 'lang'), 'bg');
         assert.equal(await page.title(), title);
-        const form = await page.locator('#form').boundingBox();
-        assert.deepEqual([form.width, form.height], [461, 406]);
-        assert.ok(Math.abs(form.x + form.width / 2 - 400) <= 1, 'in the middle of the page');
-        // Places from the form's control table, in pixels from its corner.
-        const placed = async locator => {
-            const box = await locator.boundingBox();
-            return [box.x - form.x, box.y - form.y, box.width, box.height];
-        };
-        assert.deepEqual(await placed(page.getByRole('listbox')), [160, 80, 185, 61]);
-        assert.deepEqual(await placed(page.locator('.country').nth(2)), [32, 104, 105, 19]);
-        assert.deepEqual(await placed(button('Чисти')), [288, 152, 97, 25]);
-        assert.deepEqual(await placed(page.getByRole('textbox', { name: logName })),
-                         [8, 288, 449, 105]);
-        const colour = await button('Сравни').evaluate(b => getComputedStyle(b).backgroundColor);
-        assert.equal(colour, 'rgb(128, 255, 128)');
+        for (const viewport of [{ width: 1920, height: 1080 }, { width: 1280, height: 800 }]) {
+            const screen = await newPage(browser, viewport);
+            await screen.goto(url);
+            const form = await screen.locator('#form').boundingBox();
+            const scale = form.height / 406;
+            assert.ok(form.height >= 0.9 * viewport.height, `${form.height} of ${viewport.height}`);
+            assert.ok(Math.abs(form.width - 461 * scale) <= 1, 'in its proportions');
+            assert.ok(Math.abs(form.x + form.width / 2 - viewport.width / 2) <= 1, 'in the middle of the page');
+            assert.deepEqual(await screen.evaluate(() => [document.documentElement.scrollWidth,
+                                                          document.documentElement.scrollHeight]),
+                             [viewport.width, viewport.height], 'nothing to scroll');
+            // Places from the form's control table, in its pixels from its corner.
+            const placed = async locator => {
+                const box = await locator.boundingBox();
+                return [box.x - form.x, box.y - form.y, box.width, box.height].map(v => Math.round(v / scale));
+            };
+            assert.deepEqual(await placed(screen.getByRole('listbox')), [160, 80, 185, 61]);
+            assert.deepEqual(await placed(screen.locator('.country').nth(2)), [32, 104, 105, 19]);
+            assert.deepEqual(await placed(screen.getByRole('button', { name: 'Чисти' })), [288, 152, 97, 25]);
+            assert.deepEqual(await placed(screen.getByRole('textbox', { name: logName })), [8, 288, 449, 105]);
+            const colour = await screen.getByRole('button', { name: 'Сравни' })
+                                       .evaluate(b => getComputedStyle(b).backgroundColor);
+            assert.equal(colour, 'rgb(128, 255, 128)');
+            await screen.context().close();
+        }
     });
 
     test('starts with every country and parliament, nothing chosen, the log focused', async () => {
@@ -353,7 +363,7 @@ describe('with no connection', () => {
         await page.waitForFunction(async () => (await caches.keys()).length === 1);
         await context.setOffline(true);
         await page.reload();
-        await page.getByRole('textbox', { name: logName }).waitFor();
+        await page.waitForFunction(quizStarted);
         await radio('Русия').click();
         await option('Бундестаг').click();
         await button('Сравни').click();

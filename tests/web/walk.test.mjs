@@ -13,7 +13,7 @@ import { execFileSync } from 'node:child_process';
 import { writeFileSync } from 'node:fs';
 import { test } from 'node:test';
 
-import { formState, launchChromium, url } from './page.mjs';
+import { formState, launchChromium, quizStarted, url } from './page.mjs';
 
 const actions = Number(process.env.QUIZ_WALK_ACTIONS ?? 3000);
 // The same walk on every run unless told otherwise, as the desktop's is.
@@ -64,7 +64,7 @@ async function walkThrough(actions, set) {
         const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
         page.on('pageerror', error => assert.fail(`the page threw: ${error.message}`));
         await page.goto(url);
-        await page.locator('#form textarea').first().waitFor();
+        await page.waitForFunction(quizStarted);
         if (set) {
             const reloaded = page.waitForEvent('load');
             await page.getByLabel('Свой набор от двойки (CSV):').setInputFiles(

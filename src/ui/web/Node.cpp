@@ -11,20 +11,40 @@
 
 // The page's side, in JavaScript; clang-format would break its arrows.
 // Strings come as UTF-8 names or UTF-16 text with its length.
+//
+// The page arrives with the form already in it, written at build time by
+// this same program (cmake/prerender-form.mjs): each element made is
+// numbered in the order the program makes it, and the program takes over
+// the element of its number instead of making a new one. Whatever would
+// change an element only writes what differs, so that taking it over
+// leaves it as the learner has it: focused, scrolled, chosen.
 // clang-format off
 EM_JS(int, quizNodeCreate, (const char *tag), {
     const nodes = Module.quizNodes || (Module.quizNodes = [null]);
-    return nodes.push(document.createElement(UTF8ToString(tag))) - 1;
+    const number = String(Module.quizMade = (Module.quizMade || 0) + 1);
+    const name = UTF8ToString(tag);
+    let element = document.querySelector('[data-made="' + number + '"]');
+    if (!element || element.localName !== name) {
+        element = document.createElement(name);
+        element.setAttribute('data-made', number);
+    }
+    return nodes.push(element) - 1;
 });
 EM_JS(int, quizNodeById, (const char *id), {
     const nodes = Module.quizNodes || (Module.quizNodes = [null]);
     return nodes.push(document.getElementById(UTF8ToString(id))) - 1;
 });
 EM_JS(void, quizNodeSetText, (int node, const char16_t *text, int length), {
-    Module.quizNodes[node].textContent = UTF16ToString(text, 2 * length);
+    const element = Module.quizNodes[node];
+    const value = UTF16ToString(text, 2 * length);
+    if (element.textContent !== value)
+        element.textContent = value;
 });
 EM_JS(void, quizNodeSetValue, (int node, const char16_t *text, int length), {
-    Module.quizNodes[node].value = UTF16ToString(text, 2 * length);
+    const box = Module.quizNodes[node];
+    const value = UTF16ToString(text, 2 * length);
+    if (box.value !== value)
+        box.value = value;
 });
 EM_JS(void, quizNodeAppendValue, (int node, const char16_t *text, int length), {
     const box = Module.quizNodes[node];
@@ -32,10 +52,18 @@ EM_JS(void, quizNodeAppendValue, (int node, const char16_t *text, int length), {
     box.scrollTop = box.scrollHeight;
 });
 EM_JS(void, quizNodeSetAttribute, (int node, const char *name, const char *value), {
-    Module.quizNodes[node].setAttribute(UTF8ToString(name), UTF8ToString(value));
+    const element = Module.quizNodes[node];
+    const attribute = UTF8ToString(name);
+    const text = UTF8ToString(value);
+    if (element.getAttribute(attribute) !== text)
+        element.setAttribute(attribute, text);
 });
 EM_JS(void, quizNodeSetAttributeText, (int node, const char *name, const char16_t *text, int length), {
-    Module.quizNodes[node].setAttribute(UTF8ToString(name), UTF16ToString(text, 2 * length));
+    const element = Module.quizNodes[node];
+    const attribute = UTF8ToString(name);
+    const value = UTF16ToString(text, 2 * length);
+    if (element.getAttribute(attribute) !== value)
+        element.setAttribute(attribute, value);
 });
 EM_JS(void, quizNodeSetProperty, (int node, const char *name, int value), {
     Module.quizNodes[node][UTF8ToString(name)] = Boolean(value);
@@ -46,25 +74,36 @@ EM_JS(void, quizNodeSetNumber, (int node, const char *name, int value), {
 EM_JS(int, quizNodeNumber, (int node, const char *name), {
     return Number(Module.quizNodes[node][UTF8ToString(name)]);
 });
+// In the form's own pixels: the style sheet scales them to the screen.
 EM_JS(void, quizNodeSetPlace, (int node, int left, int top, int width, int height), {
     const style = Module.quizNodes[node].style;
-    style.setProperty('--left', left + 'px');
-    style.setProperty('--top', top + 'px');
-    style.setProperty('--width', width + 'px');
-    style.setProperty('--height', height + 'px');
+    const place = {'--left': left, '--top': top, '--width': width, '--height': height};
+    Object.keys(place).forEach(name => {
+        if (style.getPropertyValue(name) !== String(place[name]))
+            style.setProperty(name, String(place[name]));
+    });
 });
 EM_JS(void, quizNodeSetStyleNumber, (int node, const char *name, int value), {
-    Module.quizNodes[node].style.setProperty(UTF8ToString(name), String(value));
+    const style = Module.quizNodes[node].style;
+    if (style.getPropertyValue(UTF8ToString(name)) !== String(value))
+        style.setProperty(UTF8ToString(name), String(value));
 });
 EM_JS(void, quizNodeSetBackground, (int node, int red, int green, int blue), {
-    Module.quizNodes[node].style.backgroundColor = 'rgb(' + red + ',' + green + ',' + blue + ')';
+    const style = Module.quizNodes[node].style;
+    const color = 'rgb(' + red + ', ' + green + ', ' + blue + ')';
+    if (style.backgroundColor !== color)
+        style.backgroundColor = color;
 });
 EM_JS(void, quizNodeListen, (int node, const char *event, int listener), {
     Module.quizNodes[node].setAttribute('data-' + UTF8ToString(event), String(listener));
 });
+// An element taken over is already where it belongs; moving it would take
+// the focus from it.
 EM_JS(void, quizNodeInsert, (int parent, int child, int position), {
     const into = Module.quizNodes[parent];
-    into.insertBefore(Module.quizNodes[child], into.children[position] || null);
+    const element = Module.quizNodes[child];
+    if (element.parentNode !== into)
+        into.insertBefore(element, into.children[position] || null);
 });
 EM_JS(void, quizNodeRemoveChild, (int node, int position), {
     const child = Module.quizNodes[node].children[position];
@@ -82,7 +121,11 @@ EM_JS(void, quizNodeRemove, (int node), {
 // it out at once, before its style may even have arrived.
 EM_JS(void, quizNodeFocus, (int node), {
     const element = Module.quizNodes[node];
-    requestAnimationFrame(() => element.focus({ preventScroll: true }));
+    // Not taken from where the learner has already put it.
+    requestAnimationFrame(() => {
+        if (!document.activeElement || document.activeElement === document.body)
+            element.focus({ preventScroll: true });
+    });
 });
 // One listener on the page for each kind of event: the element that raised
 // it, or the nearest around it, names its listener in data-EVENT.
