@@ -55,7 +55,9 @@ execute_process(COMMAND ${NODE} ${SOURCE}/cmake/prerender-form.mjs ${PROGRAM_DIR
         ${PROGRAM_DIR}/parliament-quiz.wasm ${JSDOM_DIR} ${SITE}/index.html ${PACKAGE}/index.html
     COMMAND_ERROR_IS_FATAL ANY)
 
-# The offline copy holds every file the quiz shows with, not the licences.
+# The offline copy holds every file the quiz shows with: not the licences,
+# nor the style for pages with no script, nor the zip writer a teacher
+# fetches only to make a package.
 file(GLOB files RELATIVE ${SITE} ${SITE}/*)
 list(SORT files)
 set(digests)
@@ -63,7 +65,7 @@ set(QUIZ_SITE_FILES "'./'")
 foreach(name IN LISTS files)
     file(SHA256 ${SITE}/${name} digest)
     string(APPEND digests ${digest})
-    if(NOT name MATCHES "^LICENSE")
+    if(NOT name MATCHES "^(LICENSE|noscript\\.css$|fflate\\.js$|scorm-package\\.js$)")
         string(APPEND QUIZ_SITE_FILES ", '${name}'")
     endif()
 endforeach()

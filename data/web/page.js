@@ -111,8 +111,10 @@
         ['file', name, base64(new Uint8Array(buffer, 0, Math.min(buffer.byteLength, largest + 1)))];
 
     // Another set's form is made anew, hidden until it is: the built-in one
-    // is never seen, nor taken over, nor anything done with it.
-    const start = args => whenReady(() => {
+    // is never seen, nor taken over, nor anything done with it. The program
+    // starts once the page has shown, so as not to hold up its first frame.
+    const afterFirstFrame = then => whenReady(() => requestAnimationFrame(() => setTimeout(then)));
+    const start = args => afterFirstFrame(() => {
         if (args) {
             window.Module.arguments = args;
             early = [];
