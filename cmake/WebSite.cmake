@@ -56,8 +56,8 @@ execute_process(COMMAND ${NODE} ${SOURCE}/cmake/prerender-form.mjs ${PROGRAM_DIR
     COMMAND_ERROR_IS_FATAL ANY)
 
 # The offline copy holds every file the quiz shows with: not the licences,
-# nor the style for pages with no script, nor the zip writer a teacher
-# fetches only to make a package.
+# nor the style for pages with no script, nor the set maker, which a teacher
+# opens online: a learner's first visit does not fetch it.
 file(GLOB files RELATIVE ${SITE} ${SITE}/*)
 list(SORT files)
 set(digests)
@@ -65,7 +65,7 @@ set(QUIZ_SITE_FILES "'./'")
 foreach(name IN LISTS files)
     file(SHA256 ${SITE}/${name} digest)
     string(APPEND digests ${digest})
-    if(NOT name MATCHES "^(LICENSE|noscript\\.css$|fflate\\.js$|scorm-package\\.js$)")
+    if(NOT name MATCHES "^(LICENSE|noscript\\.css$|make\\.|parliament-quiz-maker\\.|qrcode\\.js$|fflate\\.js$|scorm-package\\.js$)")
         string(APPEND QUIZ_SITE_FILES ", '${name}'")
     endif()
 endforeach()
